@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace orvane {
+
+// Message box styles the library asks for (the values of the classic message box API).
+enum MessageStyle { MsgNone = 0, MsgCritical = 16, MsgExclamation = 48 };
+
+// What the host program lends the library: a way to let pending window events run during
+// long loops, and a way to show a message. The desktop installs Qt's event processing and a
+// QMessageBox; orvane-gen prints messages to standard error. With nothing installed,
+// DoEvents does nothing and messages go to standard error.
+class Host {
+public:
+    using EventPump = std::function<void()>;
+    using MessageSink =
+        std::function<void(const std::string& text, int style, const std::string& title)>;
+
+    static void SetEventPump(EventPump pump);
+    static void SetMessageSink(MessageSink sink);
+
+    static void DoEvents();
+    static void ShowMessage(const std::string& text, int style = MsgNone,
+                            const std::string& title = "OrvaneLib");
+};
+
+}  // namespace orvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace orvane {
+
+// The one error type of the library; its what() is the description shown to the user.
+class OrvaneError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace orvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/ConnectionManager.h"
+#include "model/KeyedCollection.h"
+#include "settings/ConfigRecord.h"
+
+namespace orvane {
+
+// The nine output screens.
+enum ScreenIDs : int {
+    XSD_CODE = 0,
+    BIZ_CODE = 1,
+    DTD_CODE = 2,
+    XML_CODE = 3,
+    SQL_CODE = 4,
+    VB_CODE = 5,
+    JAVA_CODE = 6,
+    VBNET_CODE = 7,
+    CSHARP_CODE = 8,
+};
+
+// The per-screen settings, loaded from the settings store on construction.
+class Config {
+public:
+    Config();
+
+    std::vector<std::string> GenNames;
+    std::vector<std::string> GenDescriptions;
+    std::vector<std::string> GenExtensions;
+    std::string DBMSName;
+
+    // Created on first use, then kept; may be replaced.
+    std::shared_ptr<::orvane::ConnectionManager> ConnectionManager();
+    void SetConnectionManager(std::shared_ptr<::orvane::ConnectionManager> manager);
+
+    // Nine records keyed "0" to "8".
+    KeyedCollection<std::shared_ptr<ConfigRecord>>& Screens() { return screens_; }
+    const KeyedCollection<std::shared_ptr<ConfigRecord>>& Screens() const { return screens_; }
+
+    std::int16_t IsUppercase(std::int32_t nID) const;
+    std::string Suffix(std::int32_t nID) const;
+
+    std::shared_ptr<Config> GetInstance();
+    void Save();
+
+private:
+    KeyedCollection<std::shared_ptr<ConfigRecord>> screens_;
+    std::shared_ptr<::orvane::ConnectionManager> connectionManager_;
+    std::shared_ptr<Config> instance_;
+};
+
+}  // namespace orvane

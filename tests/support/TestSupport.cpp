@@ -1,0 +1,24 @@
+#include "TestSupport.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <vector>
+
+namespace orvane::test {
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? std::string(value) : fallback;
+}
+
+std::string TestEnvDir() { return EnvOr("ORVANE_TEST_ENV", "/tmp/orvane-testenv"); }
+
+std::string MakeTempDir(const std::string& prefix) {
+    std::string pattern = EnvOr("TMPDIR", "/tmp") + "/" + prefix + "XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
+    return std::string(buffer.data());
+}
+
+}  // namespace orvane::test
