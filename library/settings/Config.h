@@ -26,7 +26,7 @@ enum ScreenIDs : int {
 
 // The per-screen settings, loaded from the settings store on construction.
 class Config {
-public:
+  public:
     Config();
 
     std::vector<std::string> GenNames;
@@ -48,7 +48,7 @@ public:
     std::shared_ptr<Config> GetInstance();
     void Save();
 
-private:
+  private:
     KeyedCollection<std::shared_ptr<ConfigRecord>> screens_;
     std::shared_ptr<::orvane::ConnectionManager> connectionManager_;
     std::shared_ptr<Config> instance_;
