@@ -25,8 +25,9 @@ std::string LastCharacters(const std::string& text, std::int32_t n) {
 }
 }  // namespace
 
-ODBCField::ODBCField(std::shared_ptr<const data::ColumnMeta> meta, std::string value)
-    : meta_(std::move(meta)), value_(std::move(value)) {}
+ODBCField::ODBCField(std::shared_ptr<const data::ColumnMeta> meta, std::string value,
+                     bool valueIsNull)
+    : meta_(std::move(meta)), value_(std::move(value)), valueIsNull_(valueIsNull) {}
 
 void ODBCField::Load(const data::DbField* objField, bool hasData, std::int16_t nRec) {
     if (objField == nullptr) return;

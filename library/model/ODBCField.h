@@ -18,7 +18,8 @@ class ODBCField {
   public:
     ODBCField() = default;
     // A field built straight from metadata and a value (tests, sample data).
-    ODBCField(std::shared_ptr<const data::ColumnMeta> meta, std::string value);
+    ODBCField(std::shared_ptr<const data::ColumnMeta> meta, std::string value,
+              bool valueIsNull = false);
 
     // Copies name, type, size, precision, scale, nullability and the value (or a made-up
     // sample value for row nRec when hasData is false) out of the record set's field.

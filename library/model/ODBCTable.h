@@ -39,6 +39,8 @@ class ODBCTable {
     std::int16_t MaxRows() const { return maxRows_; }
     void SetMaxRows(std::int16_t rows) { maxRows_ = rows; }
     std::string Provider() const { return {}; }
+    // Sets Name without a load (tables built in memory).
+    void SetName(std::string name) { name_ = std::move(name); }
 
     // Loads the table of a tree node: its ticked columns, its key-marked columns and the
     // first MaxRows rows (made-up sample rows past the end of the data). Shows a message and
