@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace orvane {
+class Config;
+}
+
+namespace orvane {
+
+// "ODBC Logon": picks a data source, or a driver, server and database, with a user and
+// password, and composes the connection texts into the configuration's connection manager.
+// It does not connect.
+class ODBCform : public QDialog {
+    Q_OBJECT
+public:
+    explicit ODBCform(QWidget* parent = nullptr);
+
+    void SetConfig(std::shared_ptr<Config> config) { config_ = std::move(config); }
+
+    // Fills the data source list ("(None)" first) and the driver list (each driver once).
+    void LoadDataSources();
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private slots:
+    void OnDataSourceChosen();
+
+private:
+    std::shared_ptr<Config> config_;
+    QComboBox* cboDSNList_;
+    QLineEdit* txtUID_;
+    QLineEdit* txtPWD_;
+    QLineEdit* txtDatabase_;
+    QComboBox* cboDrivers_;
+    QLineEdit* txtServer_;
+    QGroupBox* fraStep3_;
+    QPushButton* cmdOK_;
+    QPushButton* cmdCancel_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+class MainForm;
+
+// The File and Edit commands that act on the output panes: saving one pane or every enabled
+// pane, and select all, copy, cut and paste on the current pane.
+class PaneCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit PaneCommands(MainForm* form);
+
+    // Writes exactly the text (UTF-8, no byte-order mark) atomically: the old file stays
+    // whole when the write fails. Returns the reason of a failure, or "" on success.
+    static QString SaveFile(const QString& fileName, const QString& fileBody);
+
+    // The proposed file name of a screen's save command: alias (+ suffix for the class
+    // screens) + the command's own extension.
+    QString ProposedName(int screen) const;
+    // The part of the proposed name after the alias (".xsd", suffix + ".java", ...).
+    QString NameTail(int screen) const;
+    // base + tail for every enabled screen; writes each and returns the failures, one per line.
+    QStringList SaveAllTo(const QString& chosenPath);
+
+    // The folder the save dialog starts in: the last one used, at first the home folder.
+    const QString& LastFolder() const { return lastFolder_; }
+
+public slots:
+    void SaveScreen(int screen);
+    void SaveAll();
+    void SelectAll();
+    void Copy();
+    void Cut();
+    void Paste();
+
+private:
+    void Remember(const QString& path);
+    void ReportFailures(const QStringList& failures);
+
+    MainForm* form_;
+    QString lastFolder_;
+};
+
+}  // namespace orvane

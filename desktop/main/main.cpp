@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "main/MainForm.h"
+#include "main/Messages.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Orvane");
+    QApplication::setApplicationVersion("1.6");
+    orvane::Messages::InstallHost();
+    orvane::MainForm window;
+    window.show();
+    return QApplication::exec();
+}
