@@ -154,7 +154,8 @@ start_server() {
 }
 
 load_database() {
-    local port=$1 psql=("$(pg_bindir)/psql" -q -X -v ON_ERROR_STOP=1 -h "$envdir/pg" -p "$port")
+    local port=$1
+    local psql=("$(pg_bindir)/psql" -q -X -v ON_ERROR_STOP=1 -h "$envdir/pg" -p "$port")
     "${psql[@]}" -U postgres -d postgres \
         -c "CREATE ROLE $pg_user LOGIN PASSWORD '$pg_password'" \
         -c "CREATE DATABASE $pg_database OWNER $pg_user ENCODING 'UTF8'" >/dev/null
