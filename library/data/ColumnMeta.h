@@ -41,12 +41,12 @@ constexpr int adFldIsNullable = 0x20;
 // Shared (by shared_ptr) between the column's field object and every loaded cell of it.
 struct ColumnMeta {
     std::string name;
-    int type = adEmpty;        // ADO type code
-    int definedSize = 0;       // characters for text, bytes for binary
-    int precision = 0;         // 0..255
-    int numericScale = 0;      // 0..255
-    int attributes = 0;        // adFldIsNullable when the column accepts nulls
-    std::string typeName;      // the driver's declared type name, for diagnostics
+    int type = adEmpty;    // ADO type code
+    int definedSize = 0;   // characters for text, bytes for binary
+    int precision = 0;     // 0..255
+    int numericScale = 0;  // 0..255
+    int attributes = 0;    // adFldIsNullable when the column accepts nulls
+    std::string typeName;  // the driver's declared type name, for diagnostics
 };
 
 }  // namespace orvane::data

@@ -21,7 +21,7 @@ std::vector<DataSourceInfo> ListDataSources();
 // An open ODBC connection. Every handle is owned by an RAII object; failures throw OdbcError
 // carrying the driver's diagnostic text.
 class Connection {
-public:
+  public:
     class Impl;
     Connection();
     ~Connection();
@@ -42,15 +42,15 @@ public:
     // Runs a statement and returns its forward-only record set, positioned on the first record.
     std::unique_ptr<RecordSet> Execute(const std::string& statement);
 
-    // One row per table: TABLE_NAME, TABLE_SCHEMA, TABLE_TYPE ("SYSTEM TABLE", "TABLE", "VIEW", ...),
-    // across every schema the user can see.
+    // One row per table: TABLE_NAME, TABLE_SCHEMA, TABLE_TYPE ("SYSTEM TABLE", "TABLE", "VIEW",
+    // ...), across every schema the user can see.
     std::unique_ptr<RecordSet> OpenSchemaTables();
     // One row per column of one table, with COLUMN_NAME, in the data source's column order.
     std::unique_ptr<RecordSet> OpenSchemaColumns(const std::string& catalog,
                                                  const std::string& schema,
                                                  const std::string& table);
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 

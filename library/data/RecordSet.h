@@ -12,7 +12,7 @@ namespace orvane::data {
 
 // One column of a record set, positioned on the set's current record.
 class DbField {
-public:
+  public:
     const std::string& Name() const { return meta_->name; }
     int Type() const { return meta_->type; }
     int DefinedSize() const { return meta_->definedSize; }
@@ -25,7 +25,7 @@ public:
     bool IsNull() const { return isNull_; }
     const std::string& Value() const { return value_; }
 
-private:
+  private:
     friend class RecordSet;
     std::shared_ptr<const ColumnMeta> meta_;
     bool isNull_ = true;
@@ -36,7 +36,7 @@ private:
 // Value text rules: dates "yyyy-mm-dd" (plus " hh:mm:ss" only when the time is not midnight),
 // times "hh:mm:ss", numbers in the C locale, booleans 1/0, binary as base64, text in UTF-8.
 class RecordSet {
-public:
+  public:
     class Impl;
     explicit RecordSet(std::unique_ptr<Impl> impl);
     ~RecordSet();
@@ -51,7 +51,7 @@ public:
     // By name, without regard to letter case; throws OrvaneError when there is none.
     const DbField& Field(std::string_view name) const;
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 
