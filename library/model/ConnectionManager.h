@@ -9,7 +9,7 @@ namespace orvane {
 
 // Holds the open connection and the connection texts the connection dialog composes.
 class ConnectionManager {
-public:
+  public:
     std::string sADOConnect;     // for the VB6 and VB.NET classes (and our own data access)
     std::string sJavaConnect;    // for the Java bean
     std::string sCSharpConnect;  // for the C# class

@@ -13,7 +13,7 @@ enum MessageStyle { MsgNone = 0, MsgCritical = 16, MsgExclamation = 48 };
 // QMessageBox; orvane-gen prints messages to standard error. With nothing installed,
 // DoEvents does nothing and messages go to standard error.
 class Host {
-public:
+  public:
     using EventPump = std::function<void()>;
     using MessageSink =
         std::function<void(const std::string& text, int style, const std::string& title)>;

@@ -21,7 +21,7 @@ bool KeysEqual(std::string_view a, std::string_view b);
 // collection grows large, so the many small rows of a loaded table stay cheap.
 template <class T>
 class KeyedCollection {
-public:
+  public:
     void Add(std::string key, T item) {
         if (Lookup(key) != kNone) {
             throw OrvaneError("Key is already associated with an element of this collection: " +
@@ -40,9 +40,7 @@ public:
 
     // Position counted from 1.
     T& Item(std::size_t position) { return items_[CheckPosition(position) - 1].second; }
-    const T& Item(std::size_t position) const {
-        return items_[CheckPosition(position) - 1].second;
-    }
+    const T& Item(std::size_t position) const { return items_[CheckPosition(position) - 1].second; }
     T& Item(std::string_view key) { return items_[Find(key)].second; }
     const T& Item(std::string_view key) const { return items_[Find(key)].second; }
 
@@ -61,7 +59,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-private:
+  private:
     static constexpr std::size_t kIndexThreshold = 32;
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 

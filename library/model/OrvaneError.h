@@ -7,7 +7,7 @@ namespace orvane {
 
 // The one error type of the library; its what() is the description shown to the user.
 class OrvaneError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

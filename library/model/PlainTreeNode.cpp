@@ -5,7 +5,7 @@
 namespace orvane {
 
 class PlainTreeNodeView : public TreeNode {
-public:
+  public:
     explicit PlainTreeNodeView(const PlainTreeNode& node) : node_(node) {}
     std::string Key() const override { return node_.key_; }
     std::string Text() const override { return node_.text_; }
@@ -23,15 +23,14 @@ public:
         return parent->children_[node_.indexInParent_ + 1]->View();
     }
 
-private:
+  private:
     const PlainTreeNode& node_;
 };
 
 PlainTreeNode::PlainTreeNode(std::string key, std::string text, int image, bool checked)
     : key_(std::move(key)), text_(std::move(text)), image_(image), checked_(checked) {}
 
-PlainTreeNode& PlainTreeNode::AddChild(std::string key, std::string text, int image,
-                                       bool checked) {
+PlainTreeNode& PlainTreeNode::AddChild(std::string key, std::string text, int image, bool checked) {
     auto child = std::make_unique<PlainTreeNode>(std::move(key), std::move(text), image, checked);
     child->parent_ = this;
     child->indexInParent_ = children_.size();

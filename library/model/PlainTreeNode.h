@@ -12,7 +12,7 @@ namespace orvane {
 // Nodes are owned by their parent; the handles returned by FirstChild/NextSibling are
 // lightweight views that stay valid while the tree lives.
 class PlainTreeNode {
-public:
+  public:
     PlainTreeNode(std::string key, std::string text, int image, bool checked = false);
 
     PlainTreeNode& AddChild(std::string key, std::string text, int image, bool checked = false);
@@ -29,7 +29,7 @@ public:
     // A TreeNode view of this node, for the library's readers.
     std::unique_ptr<TreeNode> View() const;
 
-private:
+  private:
     std::string key_;
     std::string text_;
     int image_;

@@ -12,7 +12,7 @@ enum TreeImage { ImageDb = 1, ImageTable = 2, ImageField = 3, ImagePk = 4 };
 // to this; tests and orvane-gen build PlainTreeNode trees. Children are walked from the first
 // child along the next-sibling chain; each call returns a fresh handle owned by the caller.
 class TreeNode {
-public:
+  public:
     virtual ~TreeNode() = default;
     virtual std::string Key() const = 0;
     virtual std::string Text() const = 0;

@@ -35,7 +35,7 @@ struct RegValueEntry {
 // registry-export format inside the settings folder. Stateless; every operation opens the
 // file, does one thing and lets go. Nothing here ever throws.
 class RegAccess {
-public:
+  public:
     static constexpr std::int32_t HKEY_CURRENT_USER = static_cast<std::int32_t>(0x80000001u);
     static constexpr std::int32_t HKEY_LOCAL_MACHINE = static_cast<std::int32_t>(0x80000002u);
 
@@ -48,8 +48,7 @@ public:
     RegValueEntry ReadRegistryGetAll(std::int32_t Group, const std::string& Section,
                                      std::int32_t Idx);
     std::string DeleteSubkey(std::int32_t Group, const std::string& Section);
-    std::string DeleteValue(std::int32_t Group, const std::string& Section,
-                            const std::string& Key);
+    std::string DeleteValue(std::int32_t Group, const std::string& Section, const std::string& Key);
     void WriteLocalMachine(const std::string& Section, const std::string& Key, int ValType,
                            const RegValue& Value);
     void WriteCurrentUser(const std::string& Section, const std::string& Key, int ValType,

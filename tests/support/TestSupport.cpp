@@ -17,7 +17,8 @@ std::string MakeTempDir(const std::string& prefix) {
     std::string pattern = EnvOr("TMPDIR", "/tmp") + "/" + prefix + "XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
+    if (mkdtemp(buffer.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed for " + pattern);
     return std::string(buffer.data());
 }
 

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "templates/Template.h"
+
+namespace orvane {
+
+class Config;
+class ODBCField;
+class ODBCTable;
+
+// Produces the nine texts of a loaded table. Generation routines have no error handling of
+// their own: a failure is thrown to the caller of Generate.
+class Generator {
+  public:
+    std::shared_ptr<Config> CurrentConfig() const { return config_; }
+    void SetCurrentConfig(std::shared_ptr<Config> config) { config_ = std::move(config); }
+    void SetTable(std::shared_ptr<ODBCTable> table) { table_ = std::move(table); }
+    ::orvane::Template& Template() { return template_; }
+
+    bool isActive() const { return active_; }
+    void Activate() { active_ = true; }
+    void DeActivate() { active_ = false; }
+
+    // True when the screen's record says Enabled = 1. Throws for a screen without a record.
+    bool Enabled(std::int32_t scr) const;
+    // Runs the screen's routine; returns its text when the screen is enabled, else "".
+    std::string Generate(std::int32_t scr);
+
+    std::string GenXSD();
+    std::string GenBiz();
+    std::string GenDTD();
+    std::string GenXML();
+    std::string GenSQL();
+    std::string GenVB();
+    std::string GenJava();
+    std::string GenCSharp();
+    std::string GenVbNet();
+
+    // The name rule for table names and aliases, with the screen's case rule.
+    std::string FixFieldName(const std::string& FieldName, std::int32_t scr) const;
+    std::string ToOraChar(const ODBCField& field) const;
+
+    // Code fragments of the class generators (public so their exact text can be checked).
+    std::string GetCSharpPopulate(const ODBCField& objField) const;
+    std::string GetVbNetPopulate(const ODBCField& objField,
+                                 const std::string& identString = "") const;
+    static std::string GetVbPopulate(const std::string& name, int typeCode);
+    static std::string GetVbClean(const std::string& name, int typeCode);
+    static std::string GetVbRsProperty();
+    static std::string GetJavaSetXml(const std::string& name, int typeCode);
+    static std::string GetJavaLoad(const std::string& name, int typeCode);
+    static std::string GetCSharpSetParameter(const ODBCField& field, int k);
+    static std::string GetCSharpAddParameter(const ODBCField& field);
+    static std::string GetVbNetSetParameter(const ODBCField& field, int k);
+    static std::string GetVbNetAddParameter(const ODBCField& field);
+
+    // Progress for the status line ("Generated n XML records." ...).
+    std::function<void(const std::string&)> Notify;
+
+    // The table and configuration a routine works on; throw when none was set.
+    ODBCTable& RequireTable() const;
+    Config& RequireConfig() const;
+    void RaiseNotify(const std::string& message) const;
+
+  private:
+    std::shared_ptr<Config> config_;
+    bool active_ = false;
+    std::shared_ptr<ODBCTable> table_;
+    ::orvane::Template template_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,102 @@
+#include "generator/XMLTools.h"
+
+#include <cstdio>
+
+#include "model/ODBCField.h"
+#include "templates/Templates.h"
+
+namespace orvane {
+
+std::string Indent(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), '\t') : ""; }
+
+std::string CommentHeader(const std::string& kind) {
+    return "<!-- " + kind + " " + CreatedByText() + " -->\r\n";
+}
+
+std::string MinOccurs(const ODBCField& field) { return field.IsNull() ? "0" : "1"; }
+
+std::string OpenTag(const std::string& name, int n) { return Indent(n) + "<" + name + ">"; }
+
+std::string CloseTag(const std::string& name, int n) {
+    return Indent(n) + "</" + name + ">" + (n >= 0 ? "\r\n" : "");
+}
+
+std::string AddXmlDeclaration(const std::string& text) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + text;
+}
+
+std::string EscapeXmlText(const std::string& text) {
+    if (text.find_first_of("&<>") == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+namespace {
+// Decodes one UTF-8 character at text[i]; returns its length (1 for a stray byte).
+std::size_t Decode(const std::string& text, std::size_t i, unsigned& cp) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    std::size_t len = b0 < 0x80 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 1;
+    if (i + len > text.size()) len = 1;
+    cp = len == 1 ? b0 : (b0 & (0x7F >> len));
+    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (text[i + k] & 0x3F);
+    return len;
+}
+
+// XML 1.0 NameStartChar, without ":" (a colon would read as an undeclared namespace prefix).
+bool IsNameStart(unsigned c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) ||
+           (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
+           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool IsNameChar(unsigned c) {
+    return IsNameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+std::string Escape(unsigned cp) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, cp > 0xFFFF ? "_x%08X_" : "_x%04X_", cp);
+    return buffer;
+}
+}  // namespace
+
+std::string XmlName(const std::string& name) {
+    std::string out;
+    bool changed = false;
+    for (std::size_t i = 0; i < name.size();) {
+        unsigned cp = 0;
+        const std::size_t len = Decode(name, i, cp);
+        const bool ok = i == 0 ? IsNameStart(cp) : IsNameChar(cp);
+        if (ok) {
+            out.append(name, i, len);
+        } else {
+            out += Escape(cp);
+            changed = true;
+        }
+        i += len;
+    }
+    return changed ? out : name;
+}
+
+}  // namespace orvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+class ODBCField;
+
+// n tab characters (none for n <= 0).
+std::string Indent(int n);
+// "<!-- " + kind + " " + CreatedByText() + " -->" + CR LF.
+std::string CommentHeader(const std::string& kind);
+// "0" for a nullable column, else "1".
+std::string MinOccurs(const ODBCField& field);
+
+std::string OpenTag(const std::string& name, int n);
+// Followed by CR LF when n >= 0.
+std::string CloseTag(const std::string& name, int n);
+// The XML declaration line, CR LF, then the text.
+std::string AddXmlDeclaration(const std::string& text);
+
+// Element content: "&", "<" and ">" escaped.
+std::string EscapeXmlText(const std::string& text);
+// An element name as the name rules made it, made a valid XML name: characters that cannot
+// stand in a name (or at its start) become _xHHHH_; a name that is already valid is unchanged.
+std::string XmlName(const std::string& name);
+
+// Facet lines of a column for the W3C schema, and the length attributes for the XDR schema.
+std::string XsdRestrictions(const ODBCField& field);
+std::string BizRestrictions(const ODBCField& field);
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+class ConnectionManager;
+
+// What the user typed in the connection dialog (or on orvane-gen's command line).
+struct ConnectionInput {
+    std::string dsn;  // empty or "(None)": no data source, use driver/server
+    std::string uid;
+    std::string pwd;
+    std::string database;
+    std::string driver;
+    std::string server;
+};
+
+// Composes the data-access, Java and C# connection texts and the selected data source name,
+// exactly as the connection dialog's OK does, into the manager.
+class ConnectionTexts {
+  public:
+    static void Compose(const ConnectionInput& input, ConnectionManager& manager);
+    // The dialog's Cancel: the data-access and Java texts become empty.
+    static void Cancel(ConnectionManager& manager);
+};
+
+}  // namespace orvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/PlainTreeNode.h"
+
+namespace orvane {
+
+namespace data {
+class Connection;
+}
+
+// The data source's tables and columns as the database tree shows them: three folders,
+// tables under their full (quoted where needed) names, columns in the source's order.
+// Both the desktop tree and orvane-gen --list are built from this one reading.
+class DbCatalog {
+  public:
+    struct Table {
+        std::string fullName;  // schema + "." + name, the name quoted when it holds " " or "$"
+        std::vector<std::string> columns;
+    };
+    struct Folder {
+        std::string name;  // "System Tables", "Tables", "Views"
+        std::vector<Table> tables;
+    };
+
+    // Reads the catalogue. Throws when the table list cannot be read. progress(n) is called
+    // after each table (the desktop lets window events run there).
+    static DbCatalog Read(data::Connection& connection,
+                          const std::function<void(std::size_t)>& progress = {});
+
+    std::string dbmsName;
+    std::vector<Folder> folders;
+
+    // Node keys of the tree format.
+    static std::string TableKey(const std::string& fullName);
+    static std::string ColumnKey(const std::string& fullName, const std::string& column);
+    // "dsn (dbms)"
+    static std::string RootText(const std::string& selectedDsn, const std::string& dbmsName);
+
+    // The same tree as plain nodes (root, folders, tables, columns), nothing ticked.
+    std::unique_ptr<PlainTreeNode> BuildTree(const std::string& selectedDsn) const;
+};
+
+}  // namespace orvane

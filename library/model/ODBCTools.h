@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The three classes most maps sort an ADO type code into.
+enum class TypeClass { Numeric, Date, Text };
+
+// 20, 14, 3, 5, 131 are numeric; 7, 133, 135 are dates; every other code is text.
+TypeClass ClassOf(int typeCode);
+
+std::string MapJavaType(int typeCode);
+std::string MapCSharpType(int typeCode);
+std::string MapVbType(int typeCode);
+std::string MapJavaSqlType(int typeCode);
+std::string MapXsdType(int typeCode);
+std::string JavaNamePrefix(int typeCode);
+std::string VbNamePrefix(int typeCode);
+// A column type for a CREATE TABLE statement.
+std::string MapDbType(int typeCode, int precision, int numericScale, int definedSize);
+// The ADO constant name the generated VB6 class passes to SqlString.
+std::string MapAdoType(int typeCode);
+
+// The name rule shared by column, table and alias names: trim blanks, "#" and blanks become
+// "_", then the case rule (0 first upper rest lower, 1 upper, 2 lower, 3 as is, other: empty).
+std::string FixName(const std::string& name, int caseRule);
+
+// A stored value as an SQL literal, by the class of its type code.
+std::string FormatSqlValue(const std::string& value, bool isNull, int typeCode);
+
+}  // namespace orvane

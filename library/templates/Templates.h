@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// One placeholder name and its value.
+struct TemplateParam {
+    std::string Name;
+    std::string Value;
+};
+
+// The process-wide parameter table the generation routines fill before processing a template.
+// An entry with an empty Name ends the table.
+std::vector<TemplateParam>& TemplateParams();
+// Re-creates the table with n empty entries.
+void ResetTemplateParams(std::size_t n);
+// Grows the table to n entries, keeping the entries it holds.
+void ExtendTemplateParams(std::size_t n);
+void SetTemplateParam(std::size_t index, std::string name, std::string value);
+
+// The login name of the user running the program (the passwd entry of the effective user),
+// or the empty text.
+std::string GetLoginName();
+// "Created by " + the login name.
+std::string CreatedByText();
+
+}  // namespace orvane
