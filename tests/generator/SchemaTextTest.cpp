@@ -27,8 +27,9 @@ std::string XsdElement(const std::string& name, const std::string& type, const s
     return Expand("~~~~~~~<xs:element name=\"" + name + "\" minOccurs=\"" + min +
                   "\" maxOccurs=\"1\">\n~~~~~~~~<xs:simpleType>\n"
                   "~~~~~~~~~<xs:restriction base=\"xs:" +
-                  type + "\">\n" + facets +
-                  "\n~~~~~~~~~</xs:restriction>\n~~~~~~~~</xs:simpleType>\n~~~~~~~</xs:element>\n");
+                  type + "\">\n") +
+           facets +
+           Expand("\n~~~~~~~~~</xs:restriction>\n~~~~~~~~</xs:simpleType>\n~~~~~~~</xs:element>\n");
 }
 
 std::string XsdSchema(const std::string& table, const std::string& root, const std::string& row,
