@@ -8,14 +8,13 @@
 #include <stdexcept>
 
 namespace orvane::test {
-namespace {
-std::string Quote(const std::string& text) {
+std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
-LintResult Run(const std::string& command) {
+LintResult RunShell(const std::string& command) {
     struct PipeCloser {
         void operator()(FILE* pipe) const { pclose(pipe); }
     };
@@ -30,16 +29,16 @@ LintResult Run(const std::string& command) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
-}  // namespace
 
-bool HaveXmlLint() { return Run("xmllint --version").status == 0; }
+bool HaveXmlLint() { return RunShell("xmllint --version").status == 0; }
 
 LintResult XmlLint(const std::string& options, const std::string& file) {
-    return Run("xmllint --noout " + options + " " + Quote(file));
+    return RunShell("xmllint --noout " + options + " " + ShellQuote(file));
 }
 
 LintResult XmlLint(const std::string& options, const std::string& schema, const std::string& file) {
-    return Run("xmllint --noout " + options + " " + Quote(schema) + " " + Quote(file));
+    return RunShell("xmllint --noout " + options + " " + ShellQuote(schema) + " " +
+                    ShellQuote(file));
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
