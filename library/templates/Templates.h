@@ -27,8 +27,4 @@ std::string GetLoginName();
 // "Created by " + the login name.
 std::string CreatedByText();
 
-// The folder that holds liborvane (templates live below it), without a trailing slash;
-// defined with the settings, which read their shipped defaults from there too.
-std::string LibraryFolder();
-
 }  // namespace orvane
