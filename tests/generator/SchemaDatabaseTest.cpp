@@ -112,7 +112,7 @@ class SchemaDatabaseTest : public SchemaFixture {
     }
 
     // Loads a table as the main window does: the tree node ticked for the chosen columns,
-    // the key column marked.
+    // the key column marked. Null (and a failure) when the load fails.
     std::shared_ptr<ODBCTable> Load(data::Connection& connection, const PlainTreeNode& tableNode,
                                     const TableCase& c, const Names& leftOut) {
         PlainTreeNode node(tableNode.Key(), tableNode.Text(), ImageTable, true);
@@ -125,7 +125,11 @@ class SchemaDatabaseTest : public SchemaFixture {
         table->SetMaxRows(static_cast<std::int16_t>(c.rows));
         table->Activate();
         const auto view = node.View();
-        EXPECT_TRUE(table->Load(&connection, view.get())) << messages_;
+        messages_.clear();
+        if (!table->Load(&connection, view.get())) {
+            ADD_FAILURE() << "cannot load " << node.Text() << ": " << messages_;
+            return nullptr;
+        }
         table->SetAlias(MakeAlias(table->Name(), generator_));
         return table;
     }
@@ -179,7 +183,9 @@ class SchemaDatabaseTest : public SchemaFixture {
 TEST_F(SchemaDatabaseTest, EveryTableWithAllColumns) {
     ForEveryTable([&](const Source&, data::Connection& connection, const PlainTreeNode& node,
                       const TableCase& c) {
-        const Files files = Write(Load(connection, node, c, {}));
+        const auto table = Load(connection, node, c, {});
+        if (!table) return;
+        const Files files = Write(table);
         const LintResult xsd = XmlLint("--schema", files.xsd, files.xml);
         EXPECT_EQ(xsd.output.find("failed to compile"), std::string::npos) << xsd.output;
         EXPECT_EQ(Join(Complaints(xsd.output)), Join(c.misfits)) << xsd.output;
@@ -195,7 +201,9 @@ TEST_F(SchemaDatabaseTest, EveryTableWithAllColumns) {
 TEST_F(SchemaDatabaseTest, EveryTableWithTheColumnsThatFit) {
     ForEveryTable([&](const Source&, data::Connection& connection, const PlainTreeNode& node,
                       const TableCase& c) {
-        const Files files = Write(Load(connection, node, c, c.misfits));
+        const auto table = Load(connection, node, c, c.misfits);
+        if (!table) return;
+        const Files files = Write(table);
         const LintResult xsd = XmlLint("--schema", files.xsd, files.xml);
         EXPECT_EQ(xsd.status, 0) << xsd.output;
         EXPECT_EQ(XmlLint("--dtdvalid", files.dtd, files.xml).status, 0);
@@ -216,8 +224,10 @@ TEST_F(SchemaDatabaseTest, OrvaneGenWritesOutputsThatValidate) {
         }
         const std::string out = dir_ + "/gen";
         fs::remove_all(out);
-        std::string command =
-            ShellQuote(program) + " --quiet --dsn " + ShellQuote(source.input.dsn);
+        // The drivers' own small leaks are unnamed in a program that unloads them; leak checks
+        // of orvane-gen belong to its own tests.
+        std::string command = "ASAN_OPTIONS=detect_leaks=0 " + ShellQuote(program) +
+                              " --quiet --dsn " + ShellQuote(source.input.dsn);
         if (!source.input.uid.empty()) {
             command += " --user " + ShellQuote(source.input.uid) + " --password " +
                        ShellQuote(source.input.pwd);
