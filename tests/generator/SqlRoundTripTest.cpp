@@ -110,7 +110,9 @@ TEST_F(SqlRoundTrip, CreateAndInsertStatementsRebuildEverySampleTable) {
             ASSERT_NE(node, nullptr);
             auto table = std::make_shared<ODBCTable>();
             table->SetMaxRows(static_cast<std::int16_t>(source.size()));
+            table->Activate();
             ASSERT_TRUE(table->Load(&source_, node->View().get()));
+            table->DeActivate();
             table->SetAlias(table->TableName());
             node->SetChecked(false);
 
