@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "TestSources.h"
+#include "TestSupport.h"
 #include "data/Connection.h"
 #include "model/DbCatalog.h"
 #include "model/OrvaneError.h"
@@ -99,6 +102,8 @@ struct CatalogSource {
     std::vector<std::pair<std::string, Columns>> extraTables;
 };
 
+void PrintTo(const CatalogSource& source, std::ostream* out) { *out << source.label; }
+
 class ModelDbCatalogSource : public testing::TestWithParam<CatalogSource> {};
 
 TEST_P(ModelDbCatalogSource, ReadsFoldersTablesAndColumnsAsTheTreeShowsThem) {
@@ -181,6 +186,26 @@ INSTANTIATE_TEST_SUITE_P(
                         "public.",
                         {{"archive.OldOrders", {"OrderID", "OrderDate", "Total", "Note"}}}}),
     [](const testing::TestParamInfo<CatalogSource>& info) { return info.param.label; });
+
+// A view whose table was dropped: the driver cannot list its columns, so it stays without them.
+TEST(ModelDbCatalog, TableWhoseColumnsCannotBeReadStaysWithoutColumns) {
+    const std::string folder = test::MakeTempDir("orvane-catalog-");
+    const std::string file = folder + "/broken.db";
+    const std::string script =
+        "create table gone(a); create view broken as select a from gone; "
+        "create table \"kept here\"(x, y); drop table gone;";
+    ASSERT_EQ(std::system(("sqlite3 '" + file + "' '" + script + "'").c_str()), 0);
+    // Opened without a data source name, the way the connection dialog's driver fields compose it.
+    auto connection = test::OpenSource({"(None)", "", "", file, "SQLite3", ""});
+    const DbCatalog catalog = DbCatalog::Read(*connection);
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(catalog.folders[1].tables.size(), 1u);
+    EXPECT_EQ(catalog.folders[1].tables[0].fullName, "[kept here]");
+    EXPECT_EQ(catalog.folders[1].tables[0].columns, (Columns{"x", "y"}));
+    ASSERT_EQ(catalog.folders[2].tables.size(), 1u);
+    EXPECT_EQ(catalog.folders[2].tables[0].fullName, "broken");
+    EXPECT_TRUE(catalog.folders[2].tables[0].columns.empty());
+}
 
 TEST(ModelDbCatalog, UnreadableTableListThrows) {
     data::Connection closed;
