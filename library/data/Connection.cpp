@@ -225,9 +225,10 @@ const std::string& Connection::ConnectionString() const { return impl_->connecti
 std::unique_ptr<RecordSet> Connection::Execute(const std::string& statementText) {
     OdbcHandle statement = impl_->Session().NewStatement();
     std::string text = statementText;
-    statement.Check(SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                                  static_cast<SQLINTEGER>(text.size())),
-                    "Query failed");
+    SQLRETURN rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    // A statement that touches no rows answers SQL_NO_DATA; that is no failure.
+    if (rc != SQL_NO_DATA) statement.Check(rc, "Query failed");
     return impl_->MakeRecordSet(std::move(statement), false, statementText, {});
 }
 
