@@ -35,7 +35,8 @@ std::string Generator::Generate(std::int32_t scr) {
     if (scr < 0 || scr >= static_cast<std::int32_t>(std::size(kRoutines))) return {};
     // The routine runs even for a disabled screen; only its text is dropped.
     const bool enabled = Enabled(scr);
-    std::string text = (this->*kRoutines[scr])();
+    const Routine routine = kRoutines[static_cast<std::size_t>(scr)];
+    std::string text = (this->*routine)();
     return enabled ? text : std::string();
 }
 
