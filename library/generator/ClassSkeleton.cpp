@@ -59,6 +59,7 @@ ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNa
     ClassColumn column;
     column.field = &field;
     column.typeCode = field.ODBCType();
+    column.codeBase = names.codeBase;
     column.code = names.code;
     column.codeMember = names.codeMember;
     column.member = names.member;

@@ -21,6 +21,7 @@ class ODBCTable;
 struct ClassColumn {
     const ODBCField* field = nullptr;
     int typeCode = 0;
+    std::string codeBase;     // the code name with legal characters, before a leading prefix
     std::string code;         // the code name as an identifier (FIELD_NAME)
     std::string codeMember;   // member prefix + code name
     std::string member;       // the declared member

@@ -167,8 +167,9 @@ ColumnCodeNames CodeNames::Column(const std::string& codeName, const std::string
         const std::string tail =
             attempt == 0 ? "" : (attempt == 1 ? "_" : "_" + std::to_string(attempt));
         ColumnCodeNames names;
-        names.code = rules_.codeNameStandsAlone ? Standalone(code + tail) : code + tail;
-        names.codeMember = memberPrefix + code + tail;
+        names.codeBase = code + tail;
+        names.code = rules_.codeNameStandsAlone ? Standalone(names.codeBase) : names.codeBase;
+        names.codeMember = memberPrefix + names.codeBase;
         names.member = memberPrefix + base + tail;
         std::vector<std::string> claims{names.member};
         for (const std::string& accessor : rules_.accessorPrefixes) {

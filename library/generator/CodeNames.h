@@ -30,6 +30,7 @@ struct IdentifierRules {
 
 // The identifiers one column contributes to a generated class.
 struct ColumnCodeNames {
+    std::string codeBase;    // the code name with legal characters, before any leading prefix
     std::string code;        // the code name where it stands as an identifier
     std::string codeMember;  // member prefix + code name (the member the load lines assign)
     std::string member;      // the declared member

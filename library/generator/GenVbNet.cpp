@@ -245,7 +245,9 @@ const ClassLanguage& VbNetLanguage() {
         l.columnFragments = {
             {"load", "", "",
              [](const ClassColumn& c, int) {
-                 return kCrLf + JavaLoadLine(c.codeMember, c.codeText, c.typeCode);
+                 // Java syntax and Java member names, as in the bean of the same table.
+                 return kCrLf + JavaLoadLine(JavaNamePrefix(c.typeCode) + c.codeBase, c.codeText,
+                                             c.typeCode);
              }},
             {"populate", "", "",
              [](const ClassColumn& c, int) {
