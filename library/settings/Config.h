@@ -26,8 +26,14 @@ enum ScreenIDs : int {
 
 // The per-screen settings, loaded from the settings store on construction.
 class Config {
-  public:
+public:
+    // Loads the settings; an empty store first receives the shipped defaults beside the library.
     Config();
+    // The same, with the shipped defaults taken from defaultsFile ("" imports nothing).
+    explicit Config(std::string defaultsFile);
+
+    // templates/defaults.reg in the library's folder.
+    static std::string DefaultsFile();
 
     std::vector<std::string> GenNames;
     std::vector<std::string> GenDescriptions;
@@ -48,7 +54,10 @@ class Config {
     std::shared_ptr<Config> GetInstance();
     void Save();
 
-  private:
+private:
+    void Load();
+
+    std::string defaultsFile_;
     KeyedCollection<std::shared_ptr<ConfigRecord>> screens_;
     std::shared_ptr<::orvane::ConnectionManager> connectionManager_;
     std::shared_ptr<Config> instance_;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/RegistryKey.h"
+
+namespace orvane {
+
+// One root of the settings store as a text in the registry-export format that regedit and Wine
+// read and write: a header line, "[ROOT\Key\Path]" sections, and "name"="text",
+// "name"=dword:0000002a or "name"=hex(N):61,62 values. Parsing never fails: what cannot be
+// understood is skipped and marks the file damaged, so its owner can keep the original aside.
+class RegistryFile {
+  public:
+    static constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+
+    explicit RegistryFile(std::string rootName) : rootName_(std::move(rootName)) {}
+
+    static RegistryFile Parse(std::string_view text, std::string rootName);
+    std::string Serialise() const;
+
+    const std::string& RootName() const { return rootName_; }
+    bool Damaged() const { return damaged_; }
+    void MarkDamaged() { damaged_ = true; }
+
+    // Paths are key names separated by backslashes; empty parts are ignored, "" is the root.
+    const RegistryKey* FindKey(std::string_view path) const;
+    RegistryKey* FindKey(std::string_view path);
+    // Creates every missing key on the path; nullptr when a name cannot be kept in the file.
+    RegistryKey* CreateKey(std::string_view path);
+    bool DeleteKey(std::string_view path);
+    // Sets every key and value of the other file here, as importing it would.
+    void Merge(const RegistryFile& other);
+
+    // Names with line breaks, zero bytes or invalid UTF-8 would not survive the text form.
+    static bool StorableName(std::string_view name);
+
+  private:
+    void ParseLine(std::string_view line, std::string_view& rest, RegistryKey*& current);
+    RegistryKey* ParseSection(std::string_view inner);
+
+    std::string rootName_;
+    RegistryKey root_;
+    bool damaged_ = false;
+};
+
+}  // namespace orvane
