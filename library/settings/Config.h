@@ -26,7 +26,7 @@ enum ScreenIDs : int {
 
 // The per-screen settings, loaded from the settings store on construction.
 class Config {
-public:
+  public:
     // Loads the settings; an empty store first receives the shipped defaults beside the library.
     Config();
     // The same, with the shipped defaults taken from defaultsFile ("" imports nothing).
@@ -54,7 +54,7 @@ public:
     std::shared_ptr<Config> GetInstance();
     void Save();
 
-private:
+  private:
     void Load();
 
     std::string defaultsFile_;
