@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "model/LibraryFolder.h"
 #include "templates/Templates.h"
 
 namespace orvane {

@@ -1,6 +1,5 @@
 #include "templates/Templates.h"
 
-#include <dlfcn.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -38,15 +37,5 @@ std::string GetLoginName() {
 }
 
 std::string CreatedByText() { return "Created by " + GetLoginName(); }
-
-std::string LibraryFolder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&LibraryFolder), &info) == 0 || info.dli_fname == nullptr) {
-        return ".";
-    }
-    std::string path = info.dli_fname;
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
 
 }  // namespace orvane

@@ -27,7 +27,4 @@ std::string GetLoginName();
 // "Created by " + the login name.
 std::string CreatedByText();
 
-// The folder that holds liborvane (templates live below it), without a trailing slash.
-std::string LibraryFolder();
-
 }  // namespace orvane
