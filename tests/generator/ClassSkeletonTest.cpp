@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,8 +22,18 @@ using data::adDecimal;
 using data::adInteger;
 using data::adVarChar;
 
+// True when a $NAME$ placeholder is left in the text.
 bool HasPlaceholder(const std::string& text) {
-    return std::regex_search(text, std::regex("\\$[A-Z0-9_]+\\$"));
+    for (std::size_t at = text.find('$'); at != std::string::npos; at = text.find('$', at + 1)) {
+        std::size_t end = at + 1;
+        while (end < text.size() && (std::isupper(static_cast<unsigned char>(text[end])) ||
+                                     std::isdigit(static_cast<unsigned char>(text[end])) ||
+                                     text[end] == '_')) {
+            ++end;
+        }
+        if (end > at + 1 && end < text.size() && text[end] == '$') return true;
+    }
+    return false;
 }
 
 const std::vector<int> kClassScreens = {VB_CODE, JAVA_CODE, VBNET_CODE, CSHARP_CODE};
