@@ -26,9 +26,9 @@ using data::adVarChar;
 bool HasPlaceholder(const std::string& text) {
     for (std::size_t at = text.find('$'); at != std::string::npos; at = text.find('$', at + 1)) {
         std::size_t end = at + 1;
-        while (end < text.size() && (std::isupper(static_cast<unsigned char>(text[end])) ||
-                                     std::isdigit(static_cast<unsigned char>(text[end])) ||
-                                     text[end] == '_')) {
+        while (end < text.size() &&
+               (std::isupper(static_cast<unsigned char>(text[end])) ||
+                std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '_')) {
             ++end;
         }
         if (end > at + 1 && end < text.size() && text[end] == '$') return true;
