@@ -225,9 +225,10 @@ const std::string& Connection::ConnectionString() const { return impl_->connecti
 std::unique_ptr<RecordSet> Connection::Execute(const std::string& statementText) {
     OdbcHandle statement = impl_->Session().NewStatement();
     std::string text = statementText;
-    statement.Check(SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                                  static_cast<SQLINTEGER>(text.size())),
-                    "Query failed");
+    SQLRETURN rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    // A statement that touches no rows answers SQL_NO_DATA; that is no failure.
+    if (rc != SQL_NO_DATA) statement.Check(rc, "Query failed");
     return impl_->MakeRecordSet(std::move(statement), false, statementText, {});
 }
 
@@ -259,7 +260,7 @@ std::vector<DataSourceInfo> ListDataSources() {
         env.Check(SQLSetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION,
                                 reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
                   "Selecting ODBC 3 behaviour failed");
-        SQLCHAR name[SQL_MAX_DSN_LENGTH + 1];
+        SQLCHAR name[256];
         SQLCHAR driver[512];
         SQLUSMALLINT direction = SQL_FETCH_FIRST;
         while (true) {

@@ -45,6 +45,13 @@ bool DriverQuirks::NeedsCatalogue(const DescribedColumn& column) const {
 
 ColumnMeta DriverQuirks::Describe(const DescribedColumn& column,
                                   const CatalogColumn* catalogue) const {
+    // An alias can name another column of the base table; a catalogue row whose type is not the
+    // one the result declares belongs to that other column.
+    if (catalogue != nullptr && !column.typeName.empty() &&
+        DeclaredType::Parse(column.typeName).sqlType !=
+            DeclaredType::Parse(catalogue->typeName).sqlType) {
+        catalogue = nullptr;
+    }
     ColumnMeta meta;
     meta.name = column.name;
     meta.typeName = catalogue != nullptr && !catalogue->typeName.empty() ? catalogue->typeName

@@ -26,8 +26,7 @@ void OdbcSession::Connect(const std::string& connectionString) {
     std::string text = connectionString;
     SQLSMALLINT outLength = 0;
     SQLRETURN rc = SQLDriverConnect(dbc_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                                    static_cast<SQLSMALLINT>(text.size()), nullptr, 0, &outLength,
-                                    SQL_DRIVER_NOPROMPT);
+                                    SQL_NTS, nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
     dbc_.Check(rc, "Opening the connection failed");
     connected_ = true;
     dbmsName_ = InfoText(SQL_DBMS_NAME);

@@ -30,7 +30,8 @@ std::vector<std::size_t> LoadColumns(const data::RecordSet& records, const TreeN
             selected.push_back(k);
         }
         if (IsPrimaryKeyField(&node, field.FieldName())) {
-            pks.Add(field.FieldName(), std::move(field));
+            std::string key = field.FieldName();
+            pks.Add(std::move(key), std::move(field));
         }
     }
     return selected;

@@ -226,12 +226,20 @@ TEST_P(DataSourceTest, MapsEveryColumnTypeOfTheSample) {
     }
 }
 
-TEST_P(DataSourceTest, ViewColumnsKeepTheirTypes) {
+TEST_P(DataSourceTest, ViewsAndAliasesKeepTheirTypes) {
     std::unique_ptr<RecordSet> rows = SelectAll("OrderSummary");
     EXPECT_EQ(rows->Field("OrderID").Type(), adInteger);
     EXPECT_EQ(rows->Field("CompanyName").Type(), adVarChar);
     EXPECT_EQ(rows->Field("OrderDate").Type(), adDBDate);
     EXPECT_FALSE(rows->IsEOF());
+
+    // An alias that names another column of the table keeps its own column's type.
+    rows = connection_.Execute(
+        "select \"ProductName\" as \"Sku\", \"Sku\" as \"Code\" "
+        "from \"Products\"");
+    EXPECT_EQ(rows->Field("Sku").Type(), adVarChar);
+    EXPECT_EQ(rows->Field("Sku").DefinedSize(), 40);
+    EXPECT_EQ(rows->Field("Code").DefinedSize(), 8);
 }
 
 TEST_P(DataSourceTest, WritesValuesAsText) {

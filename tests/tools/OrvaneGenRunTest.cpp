@@ -126,7 +126,7 @@ TEST_F(OrvaneGenRun, WritesFilesWithTheUsersSettings) {
                          "ORVANE_CONFIG_DIR=" + Quote(config) + " ");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
-    for (const std::string& name :
+    for (const char* name :
          {"Order_Details.xml", "Order_Details.sql", "Order_DetailsCls.cls", "Order_Details.cs"}) {
         EXPECT_TRUE(fs::exists(out + "/" + name)) << name;
     }
