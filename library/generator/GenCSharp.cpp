@@ -201,7 +201,8 @@ const ClassLanguage& CSharpLanguage() {
             {1, "ALIAS_NAME", [](const ClassContext& c) { return c.Literal(c.table.Alias()); }},
             {2, "CONNECT_STRING",
              [](const ClassContext& c) {
-                 return c.Literal(c.config.ConnectionManager()->sCSharpConnect);
+                 // Already code: the quoted argument list the connection dialog composes.
+                 return c.config.ConnectionManager()->sCSharpConnect;
              }},
         };
         auto text = [](const char* name) {

@@ -168,7 +168,8 @@ const ClassLanguage& JavaLanguage() {
             {1, "ALIAS_NAME", [](const ClassContext& c) { return c.Literal(c.table.Alias()); }},
             {2, "CONNECT_STRING",
              [](const ClassContext& c) {
-                 return c.Literal(c.config.ConnectionManager()->sJavaConnect);
+                 // Already code: the quoted argument list the connection dialog composes.
+                 return c.config.ConnectionManager()->sJavaConnect;
              }},
         };
         auto text = [](const char* name) {

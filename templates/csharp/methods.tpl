@@ -9,7 +9,8 @@ using System.Data.Odbc;
 
 public class $CLASS_NAME$
 {
-	private const string ConnectString = "$CONNECT_STRING$";
+	// The connection text as the connection dialog wrote it (a quoted literal, or nothing).
+	private static readonly string ConnectString = string.Join("", new string[] { $CONNECT_STRING$ });
 	private const string SelectByKey = "select * from $TABLE_NAME$ where $PK_CONDITION$";
 	private OdbcConnection connection;
 	private OdbcDataAdapter da;

@@ -7,13 +7,14 @@ import java.sql.*;
 
 class $CLASS_NAME$ implements java.io.Serializable {
   private static final long serialVersionUID = 1L;
-  private static final String CONNECT_STRING = "$CONNECT_STRING$";
+  // The connection's URL, user and password, as the connection dialog wrote them.
+  private static final String[] CONNECT_ARGUMENTS = {$CONNECT_STRING$};
 $PROPERTIES$
 
   // Reads the row with the given key into the bean; false when there is none.
   public boolean load($PK_PARAMETERS$) throws SQLException {
     String sql = "select * from $TABLE_NAME$ where $PK_CONDITION$
-    try (Connection conn = DriverManager.getConnection(CONNECT_STRING);
+    try (Connection conn = connect();
         Statement stmt = conn.createStatement();
         ResultSet rs = stmt.executeQuery(sql)) {
       if (!rs.next()) {
@@ -37,10 +38,21 @@ $LOAD_FIELD_ASSIGN$
   }
 
   private static int execute(String sql) throws SQLException {
-    try (Connection conn = DriverManager.getConnection(CONNECT_STRING);
+    try (Connection conn = connect();
         Statement stmt = conn.createStatement()) {
       return stmt.executeUpdate(sql);
     }
+  }
+
+  private static Connection connect() throws SQLException {
+    if (CONNECT_ARGUMENTS.length >= 3) {
+      return DriverManager.getConnection(
+          CONNECT_ARGUMENTS[0], CONNECT_ARGUMENTS[1], CONNECT_ARGUMENTS[2]);
+    }
+    if (CONNECT_ARGUMENTS.length == 1) {
+      return DriverManager.getConnection(CONNECT_ARGUMENTS[0]);
+    }
+    throw new SQLException("No connection was chosen when $CLASS_NAME$ was generated");
   }
 
   // The bean as an XML document.

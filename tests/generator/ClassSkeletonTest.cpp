@@ -57,8 +57,8 @@ class ClassSkeleton : public ::testing::Test {
         generator.SetCurrentConfig(config);
         auto connection = config->ConnectionManager();
         connection->sADOConnect = "Provider=MSDASQL; DSN=Shop";
-        connection->sJavaConnect = "jdbc:odbc:Shop";
-        connection->sCSharpConnect = "DSN=Shop;";
+        connection->sJavaConnect = "\"jdbc:odbc:Shop\",\"u\",\"p\"";
+        connection->sCSharpConnect = "\"DSN=Shop; user_id=u; password=p;\"";
         connection->sSelectedDSN = "Shop";
         for (int screen = 0; screen <= CSHARP_CODE; ++screen) {
             Screen(screen).IsUppercase = 3;
@@ -215,7 +215,8 @@ TEST_F(ClassSkeleton, JavaWorkingTexts) {
          "\t\taddNode(doc,first,\"Price\",i_Price);\r\n"},
         {"CLASS_NAME", "ShopBean"},
         {"XML_ROOT", "ShopList"},
-        {"CONNECT_STRING", "jdbc:odbc:Shop"},
+        // The connection dialog's text is code already: quoted arguments.
+        {"CONNECT_STRING", "\"jdbc:odbc:Shop\",\"u\",\"p\""},
     };
     for (const auto& [name, expected] : cases) EXPECT_EQ(Param(name), expected) << name;
     EXPECT_EQ(Param("PROPERTIES")
@@ -241,7 +242,7 @@ TEST_F(ClassSkeleton, DotNetWorkingTexts) {
     EXPECT_EQ(Param("PROPERTY"), "");
     EXPECT_EQ(Param("PROPERTIES").rfind("\r\n\t// Column ID", 0), 0u);
     EXPECT_EQ(Param("DSN_NAME"), "Shop");
-    EXPECT_EQ(Param("CONNECT_STRING"), "DSN=Shop;");
+    EXPECT_EQ(Param("CONNECT_STRING"), "\"DSN=Shop; user_id=u; password=p;\"");
     EXPECT_EQ(Param("LOAD_FIELD_ASSIGN").rfind("\r\n                i_ID = new Double(", 0), 0u);
 
     Run(VBNET_CODE, ShopTable({"ID"}));

@@ -285,6 +285,8 @@ std::set<std::string> ClassVbChecker::Vb6Names() {
             "Call",
             "Me",
             "Null",
+            "Dim",
+            "Const",
             "ADODB",
             "MSXML2",
             "adStateOpen",
