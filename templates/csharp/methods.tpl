@@ -1,7 +1,7 @@
 // $COPIRIGHT$
 // $CLASS_NAME$: reads a row of the table $TABLE_NAME$ (alias $ALIAS_NAME$) by its key, inserts
 // and updates rows through an ODBC data adapter on the data source $DSN_NAME$, and reads and
-// writes itself as XML in the layout of the XML data document: a $XML_ROOT$ root holding one
+// writes itself as XML in the layout of the XML data document: the root element $XML_ROOT$ holding one
 // $ALIAS_NAME$ element with one child element per column.
 using System;
 using System.Data;

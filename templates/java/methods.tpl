@@ -1,7 +1,7 @@
 // $COPIRIGHT$
 // $CLASS_NAME$: a bean over the table $TABLE_NAME$ (alias $ALIAS_NAME$). It reads a row by its
 // key, inserts and updates rows through JDBC, and reads and writes itself as XML in the layout
-// of the XML data document: a $XML_ROOT$ root holding one $ALIAS_NAME$ element with one child
+// of the XML data document: the root element $XML_ROOT$ holding one $ALIAS_NAME$ element with one child
 // element per column.
 import java.sql.*;
 

@@ -87,7 +87,7 @@ $UPDATE_FIELD_ASSIGN$       " where $PK_CONDITION$
     OpenConnection.Execute cmdText
 End Sub
 
-' The object as an XML document: a $XML_ROOT$ root holding one $XML_ALIAS_NAME$ element.
+' The object as an XML document: the root element $XML_ROOT$ holding one $XML_ALIAS_NAME$ element.
 Public Function GetXML() As String
     Dim objDoc As MSXML2.DOMDocument
     Dim objRoot As MSXML2.IXMLDOMElement
