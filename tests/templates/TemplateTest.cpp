@@ -11,6 +11,7 @@
 
 #include "TestSupport.h"
 #include "templates/Template.h"
+#include "model/LibraryFolder.h"
 #include "templates/Templates.h"
 
 namespace orvane {
