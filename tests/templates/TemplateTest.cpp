@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "templates/Template.h"
 #include "model/LibraryFolder.h"
+#include "templates/Template.h"
 #include "templates/Templates.h"
 
 namespace orvane {
