@@ -1,6 +1,8 @@
 // Generation benchmark: loads the first rows of a wide table through ODBC and generates their
 // XML data document, from SQLite and from PostgreSQL, and compares the PostgreSQL figures with
 // the server's own query_to_xml (through psql) and with a bare ODBC fetch loop (the floor).
+// The same rows' INSERT statements are compared with the SQLite shell's ".mode insert" output
+// and with pg_dump --inserts of the PostgreSQL table.
 // Each measurement runs in a child process of its own, so peak memory is per measurement.
 //
 //   bench_generate [--env DIR] [--rows N] [--repeat N]
@@ -283,6 +285,36 @@ Figures QueryToXmlRun(const std::string& envDir, const std::string& sql, const s
     return f;
 }
 
+// A command-line tool's own output of the same rows, written to a file.
+Figures CommandRun(const std::string& command, const std::string& out) {
+    Figures f;
+    const auto start = Clock::now();
+    if (std::system((command + " > " + Quote(out)).c_str()) != 0) {
+        return {.error = "command failed: " + command};
+    }
+    f.seconds = Since(start);
+    std::error_code error;
+    f.outputBytes = static_cast<long>(fs::file_size(out, error));
+    f.ok = !error && f.outputBytes > 0;
+    fs::remove(out, error);
+    return f;
+}
+
+// The generation part of a load + generate run.
+Figures WithoutLoad(Figures f) {
+    f.seconds -= f.loadSeconds;
+    f.loadKb = 0;
+    return f;
+}
+
+long CountRows(const Source& source) {
+    orvane::data::Connection connection;
+    connection.Open(source.connect);
+    return std::stol(connection.Execute("select count(*) from " + source.tableText)
+                         ->Field(std::size_t{0})
+                         .Value());
+}
+
 void PrintRow(const std::string& source, const std::string& what, const Figures& f, int rows,
               int cells) {
     if (!f.ok) {
@@ -406,8 +438,32 @@ int main(int argc, char** argv) {
         });
         PrintRow("PostgreSQL", "query_to_xml via psql", pgNative, rows, cells);
 
-        // INSERT statements (SQL screen) and their outside comparisons go here, measured the
-        // same way: OrvaneRun(source, columns, rows, orvane::SQL_CODE) against the tools' own.
+        // INSERT statements (SQL screen) beside the tools' own INSERT output.
+        const int sql = orvane::SQL_CODE;
+        const std::string scratch = env->Dir() + "/bench-out." + std::to_string(getpid());
+        const Figures sqliteSql =
+            Best(repeat, [&] { return OrvaneRun(sqlite, columns, rows, sql); });
+        PrintRow("SQLite", "load + INSERT stmts (Orvane)", sqliteSql, rows, cells);
+        const Figures sqliteSqlOnly = WithoutLoad(sqliteSql);
+        PrintRow("SQLite", "  INSERT generation alone", sqliteSqlOnly, rows, cells);
+        const std::string shell = "sqlite3 -cmd " + Quote(".mode insert EventLog") + " " +
+                                  Quote(env->Dir() + "/OrvaneSample.db") + " " +
+                                  Quote("select * from EventLog limit " + std::to_string(rows));
+        const Figures sqliteShell = Best(repeat, [&] { return CommandRun(shell, scratch); });
+        PrintRow("SQLite", "sqlite3 .mode insert (shell)", sqliteShell, rows, cells);
+
+        const Figures pgSql = Best(repeat, [&] { return OrvaneRun(pg, columns, rows, sql); });
+        PrintRow("PostgreSQL", "load + INSERT stmts (Orvane)", pgSql, rows, cells);
+        PrintRow("PostgreSQL", "  INSERT generation alone", WithoutLoad(pgSql), rows, cells);
+        // pg_dump cannot stop after n rows: it writes the whole table, counted as such.
+        const long pgRows = CountRows(pg);
+        std::string port;
+        std::ifstream(env->Dir() + "/pg.port") >> port;
+        const std::string dump = "PGPASSWORD=orvane_pw pg_dump --inserts -h 127.0.0.1 -p " + port +
+                                 " -U orvane -t " + Quote("\"EventLog\"") + " orvane_test";
+        const Figures pgDump = Best(repeat, [&] { return CommandRun(dump, scratch); });
+        PrintRow("PostgreSQL", "pg_dump --inserts (" + std::to_string(pgRows) + " rows)", pgDump,
+                 static_cast<int>(pgRows), static_cast<int>(pgRows) * (cells / rows));
 
         std::printf("\n");
         if (sqliteXml.ok) {
@@ -419,6 +475,17 @@ int main(int argc, char** argv) {
                        "<= 1", pgXml.seconds <= pgNative.seconds);
             PrintRatio("PostgreSQL: Orvane / floor", pgXml.seconds / pgFloor.seconds, "<= 2",
                        pgXml.seconds <= 2 * pgFloor.seconds);
+        }
+        if (sqliteSql.ok && sqliteShell.ok) {
+            PrintRatio("SQLite: INSERT generation / sqlite3 shell",
+                       sqliteSqlOnly.seconds / sqliteShell.seconds, "<= 2",
+                       sqliteSqlOnly.seconds <= 2 * sqliteShell.seconds);
+            std::printf("  %-44s %6.2f\n", "SQLite: load + INSERT / sqlite3 shell",
+                        sqliteSql.seconds / sqliteShell.seconds);
+        }
+        if (pgSql.ok && pgDump.ok) {
+            std::printf("  %-44s %6.2f\n", "PostgreSQL: load + INSERT / pg_dump, per row",
+                        (pgSql.seconds / rows) / (pgDump.seconds / static_cast<double>(pgRows)));
         }
         const long peak = std::max(sqliteXml.peakKb, pgXml.peakKb);
         PrintRatio("peak memory of load + XML text (MB)", peak / 1024.0, "< 150",
