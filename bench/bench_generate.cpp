@@ -45,8 +45,10 @@ struct Figures {
     bool ok = false;
     double seconds = 0;      // the measured work
     double loadSeconds = 0;  // of which loading the table (Orvane runs)
-    long peakKb = 0;         // ru_maxrss of the measuring process
-    long loadKb = 0;         // resident memory the loaded table added
+    double cpuSeconds = 0;   // user + system time of the measuring process for the same work
+    double loadCpuSeconds = 0;
+    long peakKb = 0;  // ru_maxrss of the measuring process
+    long loadKb = 0;  // resident memory the loaded table added
     long outputBytes = 0;
     std::string error;
 };
@@ -61,6 +63,13 @@ long CurrentRssKb() {
     long resident = 0;
     statm >> size >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 long PeakRssKb() {
@@ -85,8 +94,9 @@ Figures InChild(const std::function<Figures()>& work) {
         }
         f.peakKb = PeakRssKb();
         std::ostringstream line;
-        line << f.ok << ' ' << f.seconds << ' ' << f.loadSeconds << ' ' << f.peakKb << ' '
-             << f.loadKb << ' ' << f.outputBytes << ' ' << f.error << '\n';
+        line << f.ok << ' ' << f.seconds << ' ' << f.loadSeconds << ' ' << f.cpuSeconds << ' '
+             << f.loadCpuSeconds << ' ' << f.peakKb << ' ' << f.loadKb << ' ' << f.outputBytes
+             << ' ' << f.error << '\n';
         const std::string text = line.str();
         if (write(fds[1], text.data(), text.size()) < 0) _exit(3);
         _exit(0);
@@ -101,7 +111,8 @@ Figures InChild(const std::function<Figures()>& work) {
     waitpid(pid, &status, 0);
     Figures f;
     std::istringstream in(text);
-    if (!(in >> f.ok >> f.seconds >> f.loadSeconds >> f.peakKb >> f.loadKb >> f.outputBytes)) {
+    if (!(in >> f.ok >> f.seconds >> f.loadSeconds >> f.cpuSeconds >> f.loadCpuSeconds >>
+          f.peakKb >> f.loadKb >> f.outputBytes)) {
         f.ok = false;
         f.error = "the measuring process died";
         return f;
@@ -169,9 +180,11 @@ Figures OrvaneRun(const Source& source, const std::vector<std::string>& columns,
 
     Figures f;
     const long before = CurrentRssKb();
+    const double cpu = CpuSeconds();
     const auto start = Clock::now();
     if (!table->Load(&connection, view.get())) return {.error = "load failed"};
     f.loadSeconds = Since(start);
+    f.loadCpuSeconds = CpuSeconds() - cpu;
     f.loadKb = CurrentRssKb() - before;
 
     orvane::Generator generator;
@@ -180,6 +193,7 @@ Figures OrvaneRun(const Source& source, const std::vector<std::string>& columns,
     generator.Activate();
     const std::string text = generator.Generate(screen);
     f.seconds = Since(start);
+    f.cpuSeconds = CpuSeconds() - cpu;
     f.outputBytes = static_cast<long>(text.size());
     f.ok = table->Values().Count() == static_cast<std::size_t>(rows) && !text.empty();
     if (!f.ok) f.error = "incomplete result";
@@ -216,6 +230,7 @@ Figures FloorRun(const Source& source, int rows, int columns) {
     std::string query = "select * from " + source.tableText;
 
     Figures f;
+    const double cpu = CpuSeconds();
     const auto start = Clock::now();
     if (!SQL_SUCCEEDED(SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(query.data()), SQL_NTS))) {
         return {.error = "floor: query failed"};
@@ -234,6 +249,7 @@ Figures FloorRun(const Source& source, int rows, int columns) {
     }
     SQLCloseCursor(stmt);
     f.seconds = Since(start);
+    f.cpuSeconds = CpuSeconds() - cpu;
     f.outputBytes = bytes;
     f.ok = fetched == rows;
     if (!f.ok) f.error = "floor: fetched " + std::to_string(fetched) + " rows";
@@ -305,8 +321,15 @@ void PrintRow(const std::string& source, const std::string& what, const Figures&
         std::printf("%-11s %-30s FAILED: %s\n", source.c_str(), what.c_str(), f.error.c_str());
         return;
     }
-    std::printf("%-11s %-30s %8.3f %10.0f %9.1f", source.c_str(), what.c_str(), f.seconds,
-                f.seconds > 0 ? rows / f.seconds : 0.0, f.peakKb / 1024.0);
+    std::printf("%-11s %-30s %8.3f", source.c_str(), what.c_str(), f.seconds);
+    for (double value : {f.loadSeconds, f.cpuSeconds, f.loadCpuSeconds}) {
+        if (value > 0) {
+            std::printf(" %8.3f", value);
+        } else {
+            std::printf(" %8s", "-");
+        }
+    }
+    std::printf(" %10.0f %9.1f", f.seconds > 0 ? rows / f.seconds : 0.0, f.peakKb / 1024.0);
     if (f.loadKb > 0) {
         std::printf(" %9.1f", f.loadKb * 1024.0 / cells);
     } else {
@@ -327,6 +350,9 @@ class TestEnv {
     static std::unique_ptr<TestEnv> Start(const std::string& sourceDir) {
         char pattern[] = "/tmp/orvane-benchXXXXXX";
         if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+        // The database server runs as its own user and must reach its folder below this one.
+        fs::permissions(pattern, fs::perms::others_exec | fs::perms::group_exec,
+                        fs::perm_options::add);
         auto env = std::make_unique<TestEnv>(std::string(pattern) + "/env");
         env->owned_ = true;
         const std::string command = sourceDir + "/scripts/test-env.sh start " + Quote(env->dir_) +
@@ -387,8 +413,9 @@ int main(int argc, char** argv) {
 
         std::printf("Orvane generation benchmark: %d rows x %zu columns (%d cells), best of %d\n\n",
                     rows, columns.size(), cells, repeat);
-        std::printf("%-11s %-30s %8s %10s %9s %9s %9s\n", "source", "measurement", "seconds",
-                    "rows/s", "peak MB", "B/cell", "out MB");
+        std::printf("%-11s %-30s %8s %8s %8s %8s %10s %9s %9s %9s\n", "source", "measurement",
+                    "seconds", "load s", "cpu s", "load cpu", "rows/s", "peak MB", "B/cell",
+                    "out MB");
 
         const int xml = orvane::XML_CODE;
         const Figures sqliteXml =

@@ -117,3 +117,26 @@ TEST(GenApp, UsageErrorAndHelpNeedNoDatabase) {
 
 }  // namespace
 }  // namespace orvane::gen
+
+namespace orvane::gen {
+namespace {
+
+TEST(GenApp, ListsAndGeneratesInProcess) {
+    std::ostringstream out;
+    std::ostringstream err;
+    GenApp app(out, err);
+    EXPECT_EQ(app.Run({"--dsn", "OrvaneSample", "--list"}), 0) << err.str();
+    EXPECT_NE(out.str().find("\n    Customers\n      CustomerID\n"), std::string::npos);
+    out.str("");
+    EXPECT_EQ(
+        app.Run({"--dsn", "OrvaneSample", "--table", "customers", "--keys", "customerid",
+                 "--columns", "CUSTOMERID", "--rows", "1", "--screens", "xml", "--alias", "C"}),
+        0)
+        << err.str();
+    EXPECT_NE(out.str().find("\t<C>\r\n\t\t<CustomerID>1</CustomerID>\r\n\t</C>\r\n"),
+              std::string::npos)
+        << out.str();
+}
+
+}  // namespace
+}  // namespace orvane::gen
