@@ -175,11 +175,11 @@ TEST_F(MainFormTest, RowCountThatIsNoNumberKeepsThePreviousOne) {
     DoubleClick(Node("Customers.FIELD#CustomerID"));
     Box("num")->setText("2");
     Generate();
-    const int rowsOf2 = form_->Pane(XML_CODE)->crLfText().count("<Customers>");
-    EXPECT_EQ(rowsOf2, 2);
+    // Row elements stand one tab deep, below the root.
+    EXPECT_EQ(form_->Pane(XML_CODE)->crLfText().count("\t<Customers>"), 2);
     Box("num")->setText("lots");
     Generate();
-    EXPECT_EQ(form_->Pane(XML_CODE)->crLfText().count("<Customers>"), 2);
+    EXPECT_EQ(form_->Pane(XML_CODE)->crLfText().count("\t<Customers>"), 2);
     EXPECT_EQ(form_->StatusText(), "Done...");
 }
 
@@ -198,7 +198,7 @@ TEST_F(MainFormTest, SecondGenerateStopsTheRun) {
     EXPECT_TRUE(pressedDuringRun);
     EXPECT_FALSE(form_->IsGenerating());
     // The run stopped long before 30000 rows.
-    EXPECT_LT(form_->Pane(XML_CODE)->crLfText().count("<EventLog>"), 1000);
+    EXPECT_LT(form_->Pane(XML_CODE)->crLfText().count("\t<EventLog>"), 1000);
     // Connect and the tree work again once the run has unwound.
     EXPECT_TRUE(form_->Action("mnuDataBaseConnectODBC")->isEnabled());
     EXPECT_TRUE(form_->Tree()->isEnabled());
