@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace orvane {
+
+class MainForm;
+class OptionsForm;
+
+// The Tools > Options command and the Help menu: the options dialog, the about box, the user
+// guide and the project's web page.
+class DialogCommands : public QObject {
+    Q_OBJECT
+  public:
+    explicit DialogCommands(MainForm* form);
+
+    // Where the user guide lies relative to the program: <bindir>/../share/orvane/help.
+    static QString HelpFile(const QString& programFolder);
+
+    // The options dialog once it has been opened (it is kept and shown again), else null.
+    OptionsForm* Options() const { return options_; }
+
+  public slots:
+    void ShowOptions();
+    void ShowAbout();
+    void ShowHelp();
+    void OpenWebSite();
+
+  private:
+    MainForm* form_;
+    OptionsForm* options_ = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,88 @@
+#include "viewer/RTFTools.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+#include <memory>
+
+#include "viewer/Twips.h"
+
+namespace orvane {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerPoint = 20.0;
+
+QString PrinterFailure(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty()) {
+        return "The file " + printer.outputFileName() + " could not be written.";
+    }
+    return "The printer " + printer.printerName() + " reported an error.";
+}
+}  // namespace
+
+int RTFTools::LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int rightMarginWidth) {
+    const double paperTwips = printer.pageLayout().fullRectPoints().width() * kTwipsPerPoint;
+    return static_cast<int>(paperTwips + 0.5) - leftMarginWidth - rightMarginWidth;
+}
+
+int RTFTools::WYSIWYG_RTF(QTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+                          int rightMarginWidth) {
+    const int width = LineWidthTwips(printer, leftMarginWidth, rightMarginWidth);
+    rtf.setLineWrapMode(QTextEdit::FixedPixelWidth);
+    rtf.setLineWrapColumnOrWidth(std::max(1, TwipsToPixels(width, rtf.logicalDpiX())));
+    return width;
+}
+
+QString RTFTools::PrintRTF(const QTextEdit& rtf, QPrinter& printer, const QFont& font,
+                           int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
+                           int bottomMarginHeight) {
+    // A copy is laid out for the paper so the pane on screen keeps its own layout.
+    const std::unique_ptr<QTextDocument> doc(rtf.document()->clone());
+    doc->setDefaultFont(font);
+    QTextCursor all(doc.get());
+    all.select(QTextCursor::Document);
+    QTextCharFormat fontOnly;
+    fontOnly.setFont(font);
+    all.mergeCharFormat(fontOnly);
+
+    // Coordinates from the paper's corner, so the margins are measured from its edge.
+    printer.setFullPage(true);
+    const double perTwip = printer.resolution() / kTwipsPerInch;
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF body(leftMarginWidth * perTwip, topMarginHeight * perTwip,
+                      paper.width() - (leftMarginWidth + rightMarginWidth) * perTwip,
+                      paper.height() - (topMarginHeight + bottomMarginHeight) * perTwip);
+    if (body.width() < 1.0 || body.height() < 1.0) {
+        return "The margins leave no room for text on the paper.";
+    }
+    doc->documentLayout()->setPaintDevice(&printer);
+    doc->setDocumentMargin(0);
+    // A page height makes the layout move lines that would cross a page end onto the next page.
+    doc->setPageSize(body.size());
+
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrinterFailure(printer);
+    const int pages = doc->pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !printer.newPage()) {
+            painter.end();
+            return QString("Page %1 could not be started.").arg(page + 1);
+        }
+        const double top = page * body.height();
+        painter.save();
+        painter.translate(body.left(), body.top() - top);
+        doc->drawContents(&painter, QRectF(0.0, top, body.width(), body.height()));
+        painter.restore();
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return PrinterFailure(printer);
+    }
+    return {};
+}
+
+}  // namespace orvane
