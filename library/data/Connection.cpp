@@ -1,0 +1,281 @@
+#include "data/Connection.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "data/ConnectionText.h"
+#include "data/OdbcSession.h"
+#include "data/RecordSetImpl.h"
+#include "data/SqlNames.h"
+
+namespace orvane::data {
+
+namespace {
+
+std::string ColumnText(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT field) {
+    char buffer[512];
+    SQLSMALLINT length = 0;
+    SQLRETURN rc =
+        SQLColAttribute(statement.Get(), column, field, buffer, sizeof buffer, &length, nullptr);
+    if (!SQL_SUCCEEDED(rc) || length <= 0) return {};
+    return std::string(buffer,
+                       std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
+}
+
+SQLLEN ColumnNumber(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT field) {
+    SQLLEN value = 0;
+    SQLRETURN rc = SQLColAttribute(statement.Get(), column, field, nullptr, 0, nullptr, &value);
+    return SQL_SUCCEEDED(rc) ? value : 0;
+}
+
+// What the driver says of each column of an executed statement; base names only when asked.
+std::vector<DescribedColumn> DescribeResult(const OdbcHandle& statement, const DriverQuirks& quirks,
+                                            bool withBaseNames) {
+    SQLSMALLINT count = 0;
+    statement.Check(SQLNumResultCols(statement.Get(), &count), "Reading the result columns failed");
+    std::vector<DescribedColumn> columns(static_cast<std::size_t>(count));
+    for (SQLUSMALLINT i = 1; i <= static_cast<SQLUSMALLINT>(count); ++i) {
+        DescribedColumn& column = columns[i - 1];
+        std::vector<SQLCHAR> name(256);
+        SQLSMALLINT nameLength = 0, sqlType = 0, digits = 0, nullable = SQL_NULLABLE_UNKNOWN;
+        SQLULEN size = 0;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            statement.Check(SQLDescribeCol(statement.Get(), i, name.data(),
+                                           static_cast<SQLSMALLINT>(name.size()), &nameLength,
+                                           &sqlType, &size, &digits, &nullable),
+                            "Describing result column " + std::to_string(i) + " failed");
+            if (static_cast<std::size_t>(nameLength) < name.size()) break;
+            name.resize(static_cast<std::size_t>(nameLength) + 1);
+        }
+        column.name.assign(
+            reinterpret_cast<const char*>(name.data()),
+            std::min<std::size_t>(static_cast<std::size_t>(nameLength), name.size() - 1));
+        column.sqlType = sqlType;
+        column.columnSize = static_cast<std::int64_t>(size);
+        column.decimalDigits = digits;
+        column.nullable = nullable;
+        column.isUnsigned = ColumnNumber(statement, i, SQL_DESC_UNSIGNED) == SQL_TRUE;
+        column.typeName = ColumnText(statement, i, SQL_DESC_TYPE_NAME);
+        if (withBaseNames && quirks.NeedsCatalogue(column)) {
+            column.baseColumn = ColumnText(statement, i, SQL_DESC_BASE_COLUMN_NAME);
+            column.baseTable = ColumnText(statement, i, SQL_DESC_BASE_TABLE_NAME);
+            if (column.baseTable.empty()) {
+                column.baseTable = ColumnText(statement, i, SQL_DESC_TABLE_NAME);
+            }
+            column.baseSchema = ColumnText(statement, i, SQL_DESC_SCHEMA_NAME);
+            column.baseCatalog = ColumnText(statement, i, SQL_DESC_CATALOG_NAME);
+        }
+    }
+    return columns;
+}
+
+// "_" and "%" are wildcards in catalogue arguments; escaped, they match themselves.
+std::string EscapePattern(const std::string& text, const std::string& escape) {
+    if (escape.empty()) return text;
+    std::string result;
+    for (char c : text) {
+        if (c == '_' || c == '%' || escape.find(c) != std::string::npos) result += escape;
+        result += c;
+    }
+    return result;
+}
+
+// The ADO names of catalogue fields.
+std::string AdoCatalogueName(const std::string& name) {
+    if (name == "TABLE_SCHEM") return "TABLE_SCHEMA";
+    if (name == "TABLE_CAT") return "TABLE_CATALOG";
+    return name;
+}
+
+using CatalogueKey = std::tuple<std::string, std::string, std::string>;
+using CatalogueColumns = std::map<std::string, CatalogColumn>;
+
+}  // namespace
+
+class Connection::Impl {
+  public:
+    std::shared_ptr<OdbcSession> session;
+    std::string connectionText;
+
+    const OdbcSession& Session() const {
+        if (!session) throw OrvaneError("The connection is not open");
+        return *session;
+    }
+
+    // A record set over an executed statement: catalogue results keep the driver's column
+    // metadata (renamed to ADO names), query results are corrected by the driver's quirks.
+    std::unique_ptr<RecordSet> MakeRecordSet(OdbcHandle statement, bool isCatalogue,
+                                             const std::string& statementText,
+                                             std::vector<RecordSet::Impl::RowFilter> filters) {
+        const DriverQuirks& quirks = Session().Quirks();
+        std::vector<DescribedColumn> described = DescribeResult(statement, quirks, !isCatalogue);
+        std::vector<ColumnMeta> columns;
+        columns.reserve(described.size());
+        std::map<CatalogueKey, CatalogueColumns> catalogues;
+        std::optional<QualifiedName> parsedTable;
+        bool parsed = false;
+        for (DescribedColumn& column : described) {
+            const CatalogColumn* catalogue = nullptr;
+            if (!isCatalogue && quirks.NeedsCatalogue(column)) {
+                if (column.baseTable.empty()) {
+                    if (!parsed) {
+                        parsedTable = TableOfSimpleSelect(statementText);
+                        parsed = true;
+                    }
+                    if (parsedTable) {
+                        column.baseCatalog = parsedTable->catalog;
+                        column.baseSchema = parsedTable->schema;
+                        column.baseTable = parsedTable->table;
+                    }
+                }
+                if (!column.baseTable.empty()) {
+                    CatalogueKey key{column.baseCatalog, column.baseSchema, column.baseTable};
+                    auto found = catalogues.find(key);
+                    if (found == catalogues.end()) {
+                        found = catalogues.emplace(key, ReadCatalogue(key)).first;
+                    }
+                    const std::string& name =
+                        column.baseColumn.empty() ? column.name : column.baseColumn;
+                    auto entry = found->second.find(name);
+                    if (entry != found->second.end()) catalogue = &entry->second;
+                }
+            }
+            ColumnMeta meta = quirks.Describe(column, catalogue);
+            if (isCatalogue) meta.name = AdoCatalogueName(meta.name);
+            columns.push_back(std::move(meta));
+        }
+        return std::make_unique<RecordSet>(std::make_unique<RecordSet::Impl>(
+            session, std::move(statement), columns, std::move(filters)));
+    }
+
+    std::unique_ptr<RecordSet> Columns(const std::string& catalog, const std::string& schema,
+                                       const std::string& table) {
+        const OdbcSession& current = Session();
+        OdbcHandle statement = current.NewStatement();
+        const std::string& escape = current.PatternEscape();
+        std::string schemaPattern = EscapePattern(schema, escape);
+        std::string tablePattern = EscapePattern(table, escape);
+        auto text = [](std::string& s) {
+            return s.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(s.data());
+        };
+        auto length = [](const std::string& s) {
+            return s.empty() ? SQLSMALLINT{0} : static_cast<SQLSMALLINT>(s.size());
+        };
+        std::string catalogArg = catalog;
+        statement.Check(
+            SQLColumns(statement.Get(), text(catalogArg), length(catalogArg), text(schemaPattern),
+                       length(schemaPattern), text(tablePattern), length(tablePattern), nullptr, 0),
+            "Reading the columns of " + table + " failed");
+        // Columns 1 to 3 of SQLColumns: catalogue, schema and table name.
+        std::vector<RecordSet::Impl::RowFilter> filters;
+        if (!catalog.empty()) filters.push_back({0, catalog});
+        if (!schema.empty()) filters.push_back({1, schema});
+        if (!table.empty()) filters.push_back({2, table});
+        return MakeRecordSet(std::move(statement), true, {}, std::move(filters));
+    }
+
+    // Best effort: a table the catalogue cannot describe leaves the driver's metadata as is.
+    CatalogueColumns ReadCatalogue(const CatalogueKey& key) {
+        CatalogueColumns result;
+        try {
+            std::unique_ptr<RecordSet> rows =
+                // The catalogue name a driver reports for a result column ("main") need not be
+                // the one its catalogue lists, so only schema and table restrict the search.
+                Columns({}, std::get<1>(key), std::get<2>(key));
+            const DbField& name = rows->Field("COLUMN_NAME");
+            const DbField& typeName = rows->Field("TYPE_NAME");
+            const DbField& nullable = rows->Field("NULLABLE");
+            for (; !rows->IsEOF(); rows->MoveNext()) {
+                CatalogColumn column;
+                column.name = name.Value();
+                column.typeName = typeName.Value();
+                column.nullable =
+                    nullable.IsNull() ? SQL_NULLABLE_UNKNOWN : std::atoi(nullable.Value().c_str());
+                result.emplace(column.name, std::move(column));
+            }
+        } catch (const OrvaneError&) {
+            result.clear();
+        }
+        return result;
+    }
+};
+
+Connection::Connection() : impl_(std::make_unique<Impl>()) {}
+Connection::~Connection() = default;
+
+void Connection::Open(const std::string& connectionText) {
+    Close();
+    impl_->connectionText = connectionText;
+    auto session = std::make_shared<OdbcSession>();
+    session->Connect(NormalizeConnectionText(connectionText));
+    impl_->session = std::move(session);
+}
+
+bool Connection::IsOpen() const { return impl_->session != nullptr; }
+
+void Connection::Close() { impl_->session.reset(); }
+
+std::string Connection::DbmsName() const { return impl_->Session().DbmsName(); }
+
+const std::string& Connection::ConnectionString() const { return impl_->connectionText; }
+
+std::unique_ptr<RecordSet> Connection::Execute(const std::string& statementText) {
+    OdbcHandle statement = impl_->Session().NewStatement();
+    std::string text = statementText;
+    SQLRETURN rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    // A statement that touches no rows answers SQL_NO_DATA; that is no failure.
+    if (rc != SQL_NO_DATA) statement.Check(rc, "Query failed");
+    return impl_->MakeRecordSet(std::move(statement), false, statementText, {});
+}
+
+std::unique_ptr<RecordSet> Connection::OpenSchemaTables() {
+    const OdbcSession& session = impl_->Session();
+    OdbcHandle statement = session.NewStatement();
+    const DriverQuirks& quirks = session.Quirks();
+    std::string schema = quirks.TablesSchemaPattern() ? quirks.TablesSchemaPattern() : "";
+    std::string types = quirks.TablesTypes() ? quirks.TablesTypes() : "";
+    statement.Check(SQLTables(statement.Get(), nullptr, 0,
+                              schema.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(schema.data()),
+                              static_cast<SQLSMALLINT>(schema.size()), nullptr, 0,
+                              types.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(types.data()),
+                              static_cast<SQLSMALLINT>(types.size())),
+                    "Reading the list of tables failed");
+    return impl_->MakeRecordSet(std::move(statement), true, {}, {});
+}
+
+std::unique_ptr<RecordSet> Connection::OpenSchemaColumns(const std::string& catalog,
+                                                         const std::string& schema,
+                                                         const std::string& table) {
+    return impl_->Columns(catalog, schema, table);
+}
+
+std::vector<DataSourceInfo> ListDataSources() {
+    std::vector<DataSourceInfo> sources;
+    try {
+        OdbcHandle env(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
+        env.Check(SQLSetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION,
+                                reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+                  "Selecting ODBC 3 behaviour failed");
+        SQLCHAR name[SQL_MAX_DSN_LENGTH + 1];
+        SQLCHAR driver[512];
+        SQLUSMALLINT direction = SQL_FETCH_FIRST;
+        while (true) {
+            SQLSMALLINT nameLength = 0, driverLength = 0;
+            SQLRETURN rc = SQLDataSources(env.Get(), direction, name, sizeof name, &nameLength,
+                                          driver, sizeof driver, &driverLength);
+            if (!SQL_SUCCEEDED(rc)) break;
+            sources.push_back(
+                {reinterpret_cast<const char*>(name), reinterpret_cast<const char*>(driver)});
+            direction = SQL_FETCH_NEXT;
+        }
+    } catch (const OrvaneError&) {
+        sources.clear();
+    }
+    return sources;
+}
+
+}  // namespace orvane::data

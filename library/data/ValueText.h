@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvane::data {
+
+// The text forms of values: C locale, ISO dates, base64 binaries. Each function writes into
+// `out` (replacing its content) so callers can reuse one string's capacity for every cell.
+namespace valuetext {
+
+// Shortest text that reads back as the same number: 12.5, 0.1, 1e+20, -0.
+void FormatDouble(double value, std::string& out);
+void FormatFloat(float value, std::string& out);
+
+// A date or timestamp as "yyyy-mm-dd", plus " hh:mm:ss" when the time is not midnight;
+// fractions and zones are dropped. Text that is no ISO date is kept as it is.
+void NormalizeDateTime(std::string_view text, std::string& out);
+// A time of day as "hh:mm:ss"; text that is no time is kept as it is.
+void NormalizeTime(std::string_view text, std::string& out);
+// "1"/"0" for the usual spellings of true and false; other text is kept.
+void NormalizeBoolean(std::string_view text, std::string& out);
+// A decimal number's text without surrounding blanks, with "." as separator and at least
+// `scale` fraction digits (12.5 of scale 2 is 12.50), so every driver writes it alike.
+void NormalizeDecimal(std::string_view text, int scale, std::string& out);
+
+void Base64(std::string_view bytes, std::string& out);
+
+}  // namespace valuetext
+
+}  // namespace orvane::data
