@@ -36,6 +36,10 @@ class DbCatalog {
     std::string dbmsName;
     std::vector<Folder> folders;
 
+    // A table's name as the tree shows it: the name enclosed in the data source's quote
+    // characters when it holds a blank or "$", prefixed by its schema and "." when it has one.
+    static std::string FullName(const std::string& tableName, const std::string& schema,
+                                const std::string& dbmsName);
     // Node keys of the tree format.
     static std::string TableKey(const std::string& fullName);
     static std::string ColumnKey(const std::string& fullName, const std::string& column);

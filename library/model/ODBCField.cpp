@@ -38,20 +38,20 @@ void ODBCField::Load(const data::DbField* objField, bool hasData, std::int16_t n
         value_ = valueIsNull_ ? std::string() : objField->Value();
         return;
     }
-    // No row in the data source for this row number: make up a sample value.
+    value_ = meta_ ? SampleValue(*meta_, nRec) : std::string();
+}
+
+std::string ODBCField::SampleValue(const data::ColumnMeta& meta, std::int16_t nRec) {
     const std::string row = std::to_string(nRec);
-    switch (ClassOf(ODBCType())) {
+    switch (ClassOf(meta.type)) {
         case TypeClass::Numeric:
-            value_ = row;
-            break;
+            return row;
         case TypeClass::Date:
-            value_ = "NULL";
+            return "NULL";
+        case TypeClass::Text:
             break;
-        case TypeClass::Text: {
-            value_ = LastCharacters(FieldName() + row, FieldSize());
-            break;
-        }
     }
+    return LastCharacters(meta.name + row, meta.definedSize);
 }
 
 const std::string& ODBCField::FieldName() const { return meta_ ? meta_->name : EmptyText(); }

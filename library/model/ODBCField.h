@@ -24,6 +24,8 @@ class ODBCField {
     // Copies name, type, size, precision, scale, nullability and the value (or a made-up
     // sample value for row nRec when hasData is false) out of the record set's field.
     void Load(const data::DbField* objField, bool hasData, std::int16_t nRec);
+    // The made-up value of a column in row nRec when the data source has no such row.
+    static std::string SampleValue(const data::ColumnMeta& meta, std::int16_t nRec);
 
     const std::string& FieldName() const;
     std::string FieldType() const { return {}; }

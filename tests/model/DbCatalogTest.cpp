@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestSources.h"
+#include "TestSupport.h"
+#include "data/Connection.h"
+#include "model/DbCatalog.h"
+#include "model/OrvaneError.h"
+
+namespace orvane {
+namespace {
+
+using Columns = std::vector<std::string>;
+
+TEST(ModelDbCatalog, FullNamesEncloseBlanksAndDollarsButNeverTheSchema) {
+    struct Case {
+        const char* table;
+        const char* schema;
+        const char* dbms;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"Order Details", "dbo", "Microsoft SQL Server", "dbo.[Order Details]"},
+        {"Order Details", "dbo", "Oracle", "dbo.\"Order Details\""},
+        {"Order Details", "", "ORACLE", "\"Order Details\""},
+        {"Sheet1$", "", "EXCEL", "[Sheet1$]"},
+        {"Orders", "", "SQLite", "Orders"},
+        {"Orders", "my schema", "SQLite", "my schema.Orders"},
+        {"Price$History", "a$b", "PostgreSQL", "a$b.[Price$History]"},
+        {"Order#1", "", "SQLite", "Order#1"},
+        {"", "", "SQLite", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DbCatalog::FullName(c.table, c.schema, c.dbms), c.expected) << c.table;
+    }
+}
+
+TEST(ModelDbCatalog, NodeKeysAndRootText) {
+    EXPECT_EQ(DbCatalog::TableKey("dbo.[Order Details]"), "TABLE#dbo.[Order Details]");
+    EXPECT_EQ(DbCatalog::TableKey("Orders"), "TABLE#Orders");
+    EXPECT_EQ(DbCatalog::ColumnKey("dbo.[Order Details]", "Unit Price"),
+              "dbo.[Order Details].FIELD#Unit Price");
+    EXPECT_EQ(DbCatalog::RootText("d", "s"), "d (s)");
+    EXPECT_EQ(DbCatalog::RootText("", ""), " ()");
+}
+
+// Every node of a tree, depth first: key, text, image, tick, child count.
+struct NodeLine {
+    std::string key;
+    std::string text;
+    int image;
+    bool checked;
+    std::size_t children;
+    bool operator==(const NodeLine&) const = default;
+};
+
+void Flatten(const PlainTreeNode& node, std::vector<NodeLine>& lines) {
+    lines.push_back(
+        {node.Key(), node.Text(), node.Image(), node.Checked(), node.Children().size()});
+    for (const auto& child : node.Children()) Flatten(*child, lines);
+}
+
+TEST(ModelDbCatalog, BuildTreeFollowsTheNodeFormat) {
+    DbCatalog catalog;
+    catalog.dbmsName = "SQLite";
+    catalog.folders = {{"System Tables", {}},
+                       {"Tables", {{"[Order Details]", {"OrderID", "Unit Price"}}, {"T", {}}}},
+                       {"Views", {{"V", {"a"}}}}};
+    std::vector<NodeLine> lines;
+    Flatten(*catalog.BuildTree("Sample"), lines);
+    const std::vector<NodeLine> expected = {
+        {"Root", "Sample (SQLite)", 1, false, 3},
+        {"System Tables", "System Tables", 2, false, 0},
+        {"Tables", "Tables", 2, false, 2},
+        {"TABLE#[Order Details]", "[Order Details]", 2, false, 2},
+        {"[Order Details].FIELD#OrderID", "OrderID", 3, false, 0},
+        {"[Order Details].FIELD#Unit Price", "Unit Price", 3, false, 0},
+        {"TABLE#T", "T", 2, false, 0},
+        {"Views", "Views", 2, false, 1},
+        {"TABLE#V", "V", 2, false, 1},
+        {"V.FIELD#a", "a", 3, false, 0},
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+const DbCatalog::Table* FindTable(const DbCatalog::Folder& folder, const std::string& fullName) {
+    for (const auto& table : folder.tables) {
+        if (table.fullName == fullName) return &table;
+    }
+    return nullptr;
+}
+
+struct CatalogSource {
+    const char* label;
+    ConnectionInput (*input)();
+    const char* schemaPrefix;  // how the source's default schema shows in full names
+    std::vector<std::pair<std::string, Columns>> extraTables;
+};
+
+void PrintTo(const CatalogSource& source, std::ostream* out) { *out << source.label; }
+
+class ModelDbCatalogSource : public testing::TestWithParam<CatalogSource> {};
+
+TEST_P(ModelDbCatalogSource, ReadsFoldersTablesAndColumnsAsTheTreeShowsThem) {
+    const CatalogSource& source = GetParam();
+    auto connection = test::OpenSource(source.input());
+    std::vector<std::size_t> progress;
+    const DbCatalog catalog =
+        DbCatalog::Read(*connection, [&](std::size_t n) { progress.push_back(n); });
+
+    EXPECT_EQ(catalog.dbmsName, connection->DbmsName());
+    EXPECT_FALSE(catalog.dbmsName.empty());
+    ASSERT_EQ(catalog.folders.size(), 3u);
+    EXPECT_EQ(catalog.folders[0].name, "System Tables");
+    EXPECT_EQ(catalog.folders[1].name, "Tables");
+    EXPECT_EQ(catalog.folders[2].name, "Views");
+
+    const std::string p = source.schemaPrefix;
+    std::vector<std::pair<std::string, Columns>> tables = {
+        {p + "Customers",
+         {"CustomerID", "CompanyName", "ContactName", "CountryCode", "City", "Phone", "CreditLimit",
+          "IsActive", "Notes", "CreatedAt"}},
+        {p + "[Order Details]", {"OrderID", "ProductID", "UnitPrice", "Quantity", "Discount"}},
+        {p + "[Price$History]", {"ProductID", "ValidFrom", "Price", "Changed By"}},
+        {p + "Orders",
+         {"OrderID", "CustomerID", "OrderDate", "RequiredDate", "ShippedAt", "DeliveryWindow",
+          "Freight", "ShipName", "ShipAddress", "Comment"}},
+    };
+    tables.insert(tables.end(), source.extraTables.begin(), source.extraTables.end());
+    for (const auto& [name, columns] : tables) {
+        const DbCatalog::Table* table = FindTable(catalog.folders[1], name);
+        ASSERT_NE(table, nullptr) << name;
+        EXPECT_EQ(table->columns, columns) << name;
+        EXPECT_EQ(FindTable(catalog.folders[2], name), nullptr) << name;
+    }
+    const DbCatalog::Table* view = FindTable(catalog.folders[2], p + "OrderSummary");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->columns, (Columns{"OrderID", "CompanyName", "OrderDate", "Lines", "Total"}));
+    EXPECT_EQ(FindTable(catalog.folders[1], p + "OrderSummary"), nullptr);
+    const DbCatalog::Table* events = FindTable(catalog.folders[1], p + "EventLog");
+    ASSERT_NE(events, nullptr);
+    EXPECT_EQ(events->columns.size(), 20u);
+
+    // Every shown table has columns and a name of its own; progress counts every catalogue row.
+    std::set<std::string> names;
+    std::size_t shown = 0;
+    for (const auto& folder : catalog.folders) {
+        for (const auto& table : folder.tables) {
+            EXPECT_FALSE(table.columns.empty()) << table.fullName;
+            EXPECT_TRUE(names.insert(table.fullName).second) << table.fullName;
+            ++shown;
+        }
+    }
+    ASSERT_FALSE(progress.empty());
+    for (std::size_t i = 0; i < progress.size(); ++i) EXPECT_EQ(progress[i], i + 1);
+    EXPECT_GE(progress.back(), shown);
+
+    // The tree built from it carries the catalogue under the node format's keys.
+    auto root = catalog.BuildTree(source.input().dsn);
+    EXPECT_EQ(root->Text(), source.input().dsn + " (" + catalog.dbmsName + ")");
+    const PlainTreeNode& tablesFolder = *root->Children()[1];
+    const DbCatalog::Folder& folder = catalog.folders[1];
+    ASSERT_EQ(tablesFolder.Children().size(), folder.tables.size());
+    for (std::size_t t = 0; t < folder.tables.size(); ++t) {
+        const PlainTreeNode& node = *tablesFolder.Children()[t];
+        EXPECT_EQ(node.Key(), "TABLE#" + folder.tables[t].fullName);
+        ASSERT_EQ(node.Children().size(), folder.tables[t].columns.size());
+        if (!node.Children().empty()) {
+            EXPECT_EQ(node.Children()[0]->Key(),
+                      folder.tables[t].fullName + ".FIELD#" + folder.tables[t].columns[0]);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ModelDbCatalogSource,
+    testing::Values(CatalogSource{"Sqlite", test::SqliteSample, "", {}},
+                    CatalogSource{
+                        "Postgres",
+                        test::PostgresTest,
+                        "public.",
+                        {{"archive.OldOrders", {"OrderID", "OrderDate", "Total", "Note"}}}}),
+    [](const testing::TestParamInfo<CatalogSource>& info) { return info.param.label; });
+
+// A view whose table was dropped: the driver cannot list its columns, so it stays without them.
+TEST(ModelDbCatalog, TableWhoseColumnsCannotBeReadStaysWithoutColumns) {
+    const std::string folder = test::MakeTempDir("orvane-catalog-");
+    const std::string file = folder + "/broken.db";
+    const std::string script =
+        "create table gone(a); create view broken as select a from gone; "
+        "create table \"kept here\"(x, y); drop table gone;";
+    ASSERT_EQ(std::system(("sqlite3 '" + file + "' '" + script + "'").c_str()), 0);
+    // Opened without a data source name, the way the connection dialog's driver fields compose it.
+    auto connection = test::OpenSource({"(None)", "", "", file, "SQLite3", ""});
+    const DbCatalog catalog = DbCatalog::Read(*connection);
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(catalog.folders[1].tables.size(), 1u);
+    EXPECT_EQ(catalog.folders[1].tables[0].fullName, "[kept here]");
+    EXPECT_EQ(catalog.folders[1].tables[0].columns, (Columns{"x", "y"}));
+    ASSERT_EQ(catalog.folders[2].tables.size(), 1u);
+    EXPECT_EQ(catalog.folders[2].tables[0].fullName, "broken");
+    EXPECT_TRUE(catalog.folders[2].tables[0].columns.empty());
+}
+
+TEST(ModelDbCatalog, UnreadableTableListThrows) {
+    data::Connection closed;
+    EXPECT_THROW(DbCatalog::Read(closed), OrvaneError);
+}
+
+}  // namespace
+}  // namespace orvane
