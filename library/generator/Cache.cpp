@@ -1,14 +1,14 @@
 #include "generator/Cache.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "generator/Utf8.h"
 #include "model/OrvaneError.h"
 
 namespace orvane {
@@ -18,36 +18,33 @@ std::string SystemError(const std::string& what, const std::string& path) {
     return what + " " + path + ": " + std::strerror(errno);
 }
 
-// Length of the valid UTF-8 sequence starting at text[i], or 0 when it is not valid.
-std::size_t Utf8Length(const std::string& text, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    std::size_t len = 0;
-    unsigned cp = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        len = 2;
-        cp = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        len = 3;
-        cp = b0 & 0x0F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        len = 4;
-        cp = b0 & 0x07;
-    } else {
-        return 0;
+bool IsPlain(unsigned char c) {
+    return c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127);
+}
+
+// Appends text to out with control characters (other than TAB, LF, CR), noncharacters and
+// bytes that are not valid UTF-8 replaced by "?".
+void FilterInto(const std::string& text, std::string& out) {
+    out.clear();
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsPlain(c)) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        unsigned cp = 0;
+        const std::size_t len = c >= 0x80 ? DecodeUtf8(text, i, cp) : 0;
+        const bool keep = len != 0 && cp > 0x9F && cp != 0xFFFE && cp != 0xFFFF;
+        if (keep) {
+            out.append(text, i, len);
+            i += len;
+        } else {
+            out += '?';
+            i += len == 0 ? 1 : len;
+        }
     }
-    if (i + len > text.size()) return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    const bool overlong = (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
-    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    const bool c1Control = cp >= 0x80 && cp <= 0x9F;
-    if (overlong || surrogate || c1Control || cp > 0x10FFFF || cp == 0xFFFE || cp == 0xFFFF) {
-        return 0;
-    }
-    return len;
 }
 }  // namespace
 
@@ -75,20 +72,7 @@ std::string Cache::GetTempFileName() {
 
 std::string Cache::Filter(const std::string& text) {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127)) {
-            out += static_cast<char>(c);
-            ++i;
-        } else if (std::size_t len = c >= 0x80 ? Utf8Length(text, i) : 0; len != 0) {
-            out.append(text, i, len);
-            i += len;
-        } else {
-            out += '?';
-            ++i;
-        }
-    }
+    FilterInto(text, out);
     return out;
 }
 
@@ -100,8 +84,8 @@ void Cache::WriteTofile(const std::string& sRecord) {
         std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
     }
     if (file_ == nullptr) throw OrvaneError("The temporary file " + path_ + " is already closed");
-    const std::string filtered = Filter(sRecord);
-    if (std::fwrite(filtered.data(), 1, filtered.size(), file_) != filtered.size()) {
+    FilterInto(sRecord, filtered_);
+    if (std::fwrite(filtered_.data(), 1, filtered_.size(), file_) != filtered_.size()) {
         throw OrvaneError(SystemError("Cannot write", path_));
     }
 }
@@ -114,16 +98,35 @@ void Cache::CloseFile() {
 }
 
 std::string Cache::GetFile() {
-    if (path_.empty()) return {};
-    if (file_ != nullptr && std::fflush(file_) != 0) {
-        throw OrvaneError(SystemError("Cannot write", path_));
+    std::string text;
+    AppendFileTo(text);
+    return text;
+}
+
+void Cache::AppendFileTo(std::string& text) {
+    if (path_.empty()) return;
+    if (file_ != nullptr) {
+        const bool flushed = std::fflush(file_) == 0;
+        CloseFile();
+        if (!flushed) throw OrvaneError(SystemError("Cannot write", path_));
     }
-    CloseFile();
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) throw OrvaneError(SystemError("Cannot read", path_));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str() + "\r\n";
+    std::FILE* in = std::fopen(path_.c_str(), "rb");
+    if (in == nullptr) throw OrvaneError(SystemError("Cannot read", path_));
+    struct stat info {};
+    const std::size_t start = text.size();
+    if (::fstat(::fileno(in), &info) == 0 && info.st_size > 0) {
+        text.reserve(start + static_cast<std::size_t>(info.st_size) + 2);
+    }
+    char chunk[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) {
+        text.resize(start);
+        throw OrvaneError(SystemError("Cannot read", path_));
+    }
+    text += "\r\n";
 }
 
 }  // namespace orvane

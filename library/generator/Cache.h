@@ -25,6 +25,9 @@ class Cache {
     void WriteTofile(const std::string& sRecord);
     // Closes the file and returns everything written followed by CR LF ("" if never written).
     std::string GetFile();
+    // As GetFile, but appends to text, so a caller that puts a header before the rows holds
+    // the rows only once.
+    void AppendFileTo(std::string& text);
 
     // The filter WriteTofile applies, on its own.
     static std::string Filter(const std::string& text);
@@ -34,6 +37,7 @@ class Cache {
 
     std::string path_;
     std::FILE* file_ = nullptr;
+    std::string filtered_;  // reused by every write
 };
 
 }  // namespace orvane

@@ -1,7 +1,68 @@
+#include <string>
+#include <vector>
+
+#include "generator/Cache.h"
 #include "generator/Generator.h"
+#include "generator/XMLTools.h"
+#include "model/Host.h"
+#include "model/ODBCTable.h"
+#include "settings/Config.h"
 
 namespace orvane {
 
-std::string Generator::GenXML() { return {}; }
+std::string Generator::GenXML() {
+    ODBCTable& table = RequireTable();
+    Config& config = RequireConfig();
+
+    const std::string rawRow = FixFieldName(table.Alias(), XML_CODE);
+    const std::string rowName = XmlName(rawRow);
+    const std::string rootName = XmlName(rawRow + config.Suffix(XML_CODE));
+    const std::int16_t caseRule = config.IsUppercase(XML_CODE);
+
+    // Tag texts are the same in every row; build them once.
+    const std::size_t columns = table.Fields().Count();
+    std::vector<std::string> openTags;
+    std::vector<std::string> closeTags;
+    openTags.reserve(columns);
+    closeTags.reserve(columns);
+    for (std::size_t j = 1; j <= columns; ++j) {
+        const std::string name = XmlName(table.Fields().Item(j).FieldNameEx(caseRule));
+        openTags.push_back(OpenTag(name, 2));
+        closeTags.push_back(CloseTag(name, 0));
+    }
+    const std::string rowOpen = OpenTag(rowName, 1) + "\r\n";
+    const std::string rowClose = CloseTag(rowName, 1);
+    const std::string rootClose = CloseTag(rootName, 0);
+
+    Cache cache;
+    cache.WriteTofile(OpenTag(rootName, 0) + "\r\n");
+
+    std::string row;
+    bool stopped = false;
+    const std::int16_t maxRows = table.MaxRows();
+    for (std::int32_t i = 1; i <= maxRows; ++i) {
+        const ODBCTable::Row& values = table.Values().Item(static_cast<std::size_t>(i));
+        row = rowOpen;
+        for (std::size_t j = 1; j <= columns; ++j) {
+            row += openTags[j - 1];
+            AppendEscapedXmlText(row, values.Item(j).Value());
+            row += closeTags[j - 1];
+        }
+        row += rowClose;
+        if (!isActive()) {
+            // The row built in this pass goes out with the closing tag.
+            stopped = true;
+            break;
+        }
+        Host::DoEvents();
+        if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " XML records.");
+        cache.WriteTofile(row);
+    }
+    cache.WriteTofile(stopped ? row + rootClose : rootClose);
+
+    std::string document = AddXmlDeclaration(CommentHeader("XML"));
+    cache.AppendFileTo(document);
+    return document;
+}
 
 }  // namespace orvane

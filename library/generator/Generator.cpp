@@ -26,16 +26,39 @@ bool Generator::Enabled(std::int32_t scr) const {
 }
 
 std::string Generator::Generate(std::int32_t scr) {
-    using Routine = std::string (Generator::*)();
-    static constexpr Routine kRoutines[] = {
-        &Generator::GenXSD,  &Generator::GenBiz,   &Generator::GenDTD,
-        &Generator::GenXML,  &Generator::GenSQL,   &Generator::GenVB,
-        &Generator::GenJava, &Generator::GenVbNet, &Generator::GenCSharp,
-    };
-    if (scr < 0 || scr >= static_cast<std::int32_t>(std::size(kRoutines))) return {};
+    if (scr < XSD_CODE || scr > CSHARP_CODE) return {};
     // The routine runs even for a disabled screen; only its text is dropped.
     const bool enabled = Enabled(scr);
-    std::string text = (this->*kRoutines[scr])();
+    std::string text;
+    switch (scr) {
+        case XSD_CODE:
+            text = GenXSD();
+            break;
+        case BIZ_CODE:
+            text = GenBiz();
+            break;
+        case DTD_CODE:
+            text = GenDTD();
+            break;
+        case XML_CODE:
+            text = GenXML();
+            break;
+        case SQL_CODE:
+            text = GenSQL();
+            break;
+        case VB_CODE:
+            text = GenVB();
+            break;
+        case JAVA_CODE:
+            text = GenJava();
+            break;
+        case VBNET_CODE:
+            text = GenVbNet();
+            break;
+        default:
+            text = GenCSharp();
+            break;
+    }
     return enabled ? text : std::string();
 }
 

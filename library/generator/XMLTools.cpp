@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "generator/Utf8.h"
 #include "model/ODBCField.h"
 #include "templates/Templates.h"
 
@@ -10,7 +11,13 @@ namespace orvane {
 std::string Indent(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), '\t') : ""; }
 
 std::string CommentHeader(const std::string& kind) {
-    return "<!-- " + kind + " " + CreatedByText() + " -->\r\n";
+    std::string inner = kind + " " + CreatedByText();
+    // "--" cannot stand inside a comment; a login name holding it would spoil the document.
+    for (std::size_t at = inner.find("--"); at != std::string::npos; at = inner.find("--", at)) {
+        inner.replace(at, 2, "- -");
+        at += 2;
+    }
+    return "<!-- " + inner + " -->\r\n";
 }
 
 std::string MinOccurs(const ODBCField& field) { return field.IsNull() ? "0" : "1"; }
@@ -25,39 +32,24 @@ std::string AddXmlDeclaration(const std::string& text) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + text;
 }
 
-std::string EscapeXmlText(const std::string& text) {
-    if (text.find_first_of("&<>") == std::string::npos) return text;
-    std::string out;
-    out.reserve(text.size() + 16);
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
+void AppendEscapedXmlText(std::string& out, const std::string& text) {
+    std::size_t from = 0;
+    for (std::size_t at = text.find_first_of("&<>"); at != std::string::npos;
+         at = text.find_first_of("&<>", from)) {
+        out.append(text, from, at - from);
+        out += text[at] == '&' ? "&amp;" : text[at] == '<' ? "&lt;" : "&gt;";
+        from = at + 1;
     }
+    out.append(text, from, std::string::npos);
+}
+
+std::string EscapeXmlText(const std::string& text) {
+    std::string out;
+    AppendEscapedXmlText(out, text);
     return out;
 }
 
 namespace {
-// Decodes one UTF-8 character at text[i]; returns its length (1 for a stray byte).
-std::size_t Decode(const std::string& text, std::size_t i, unsigned& cp) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    std::size_t len = b0 < 0x80 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 1;
-    if (i + len > text.size()) len = 1;
-    cp = len == 1 ? b0 : (b0 & (0x7F >> len));
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (text[i + k] & 0x3F);
-    return len;
-}
-
 // XML 1.0 NameStartChar, without ":" (a colon would read as an undeclared namespace prefix).
 bool IsNameStart(unsigned c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
@@ -82,13 +74,20 @@ std::string Escape(unsigned cp) {
 }  // namespace
 
 std::string XmlName(const std::string& name) {
+    // No name at all (a case rule that blanks names) still needs a tag name.
+    if (name.empty()) return "_";
     std::string out;
     bool changed = false;
     for (std::size_t i = 0; i < name.size();) {
         unsigned cp = 0;
-        const std::size_t len = Decode(name, i, cp);
-        const bool ok = i == 0 ? IsNameStart(cp) : IsNameChar(cp);
-        if (ok) {
+        std::size_t len = DecodeUtf8(name, i, cp);
+        const bool valid = len != 0;
+        if (!valid) {
+            // A byte that is no character: escape the byte itself.
+            cp = static_cast<unsigned char>(name[i]);
+            len = 1;
+        }
+        if (valid && (i == 0 ? IsNameStart(cp) : IsNameChar(cp))) {
             out.append(name, i, len);
         } else {
             out += Escape(cp);

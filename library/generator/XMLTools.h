@@ -21,6 +21,8 @@ std::string AddXmlDeclaration(const std::string& text);
 
 // Element content: "&", "<" and ">" escaped.
 std::string EscapeXmlText(const std::string& text);
+// The same, appended to out (no temporary per value in row loops).
+void AppendEscapedXmlText(std::string& out, const std::string& text);
 // An element name as the name rules made it, made a valid XML name: characters that cannot
 // stand in a name (or at its start) become _xHHHH_; a name that is already valid is unchanged.
 std::string XmlName(const std::string& name);

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TableBuilder.h"
+#include "generator/XMLTools.h"
+#include "model/ODBCField.h"
+#include "templates/Templates.h"
+
+namespace orvane {
+namespace {
+
+TEST(XMLTools, TagsAndIndent) {
+    EXPECT_EQ(Indent(-1), "");
+    EXPECT_EQ(Indent(0), "");
+    EXPECT_EQ(Indent(3), "\t\t\t");
+    EXPECT_EQ(OpenTag("Orders", 0), "<Orders>");
+    EXPECT_EQ(OpenTag("ID", 2), "\t\t<ID>");
+    EXPECT_EQ(CloseTag("ID", 0), "</ID>\r\n");
+    EXPECT_EQ(CloseTag("Orders", 1), "\t</Orders>\r\n");
+    EXPECT_EQ(CloseTag("ID", -1), "</ID>");
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    EXPECT_EQ(declaration.size(), 38u);
+    EXPECT_EQ(AddXmlDeclaration("body"), declaration + "\r\nbody");
+}
+
+TEST(XMLTools, CommentHeaderNamesTheUser) {
+    EXPECT_EQ(CommentHeader("XML"), "<!-- XML Created by " + GetLoginName() + " -->\r\n");
+    // "--" may not appear inside a comment.
+    const std::string header = CommentHeader("a--b");
+    EXPECT_EQ(header.substr(0, 12), "<!-- a- -b C");
+    EXPECT_EQ(header.find("--", 4), header.size() - 5);
+}
+
+TEST(XMLTools, MinOccursFollowsNullability) {
+    ODBCField nullable(test::MakeMeta({.name = "A", .nullable = true}), "");
+    ODBCField required(test::MakeMeta({.name = "B", .nullable = false}), "");
+    EXPECT_EQ(MinOccurs(nullable), "0");
+    EXPECT_EQ(MinOccurs(required), "1");
+}
+
+TEST(XMLTools, EscapeXmlText) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""},
+        {"plain", "plain"},
+        {"O'Reilly & Söhne <GmbH>", "O'Reilly &amp; Söhne &lt;GmbH&gt;"},
+        {"&&", "&amp;&amp;"},
+        {"a]]>b", "a]]&gt;b"},
+        {"\"quoted\"", "\"quoted\""},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(EscapeXmlText(text), expected) << text;
+}
+
+TEST(XMLTools, XmlNameEscapesOnlyWhatIsInvalid) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // Valid names are left exactly as they are.
+        {"Order_items", "Order_items"},
+        {"a-b.c9", "a-b.c9"},
+        {"_x", "_x"},
+        {"\xC3\x86r\xC3\xB8", "\xC3\x86r\xC3\xB8"},
+        {"\xE6\x9D\xB1\xE4\xBA\xAC", "\xE6\x9D\xB1\xE4\xBA\xAC"},
+        // Only the offending characters are escaped.
+        {"1st", "_x0031_st"},
+        {"-x", "_x002D_x"},
+        {".x", "_x002E_x"},
+        {"Price$History", "Price_x0024_History"},
+        {"Changed By", "Changed_x0020_By"},
+        {"a:b", "a_x003A_b"},
+        {"a/b(c)", "a_x002F_b_x0028_c_x0029_"},
+        {"\xC2\xB7x", "_x00B7_x"},
+        {"x\xEF\xBF\xBF", "x_xFFFF_"},
+        {"a\xFF", "a_x00FF_"},
+        {"\xF3\xB0\x80\x80", "_x000F0000_"},
+        // A rule that blanks names still leaves a tag name.
+        {"", "_"},
+    };
+    for (const auto& [name, expected] : cases) EXPECT_EQ(XmlName(name), expected) << name;
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,230 @@
+#include "GenApp.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "AtomicFile.h"
+#include "data/Connection.h"
+#include "generator/Generator.h"
+#include "generator/MakeAlias.h"
+#include "model/ConnectionManager.h"
+#include "model/ConnectionTexts.h"
+#include "model/Host.h"
+#include "model/KeyedCollection.h"
+#include "model/ODBCTable.h"
+#include "model/PlainTreeNode.h"
+#include "model/TreeNode.h"
+#include "settings/Config.h"
+
+namespace orvane::gen {
+
+namespace {
+std::string Unix(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 1);
+    }
+    return text;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& n) { return KeysEqual(n, name); });
+}
+
+// Lets library messages (a failed load, a broken settings file) reach stderr while the app
+// runs, and takes the sink away again afterwards.
+class MessageSinkScope {
+  public:
+    explicit MessageSinkScope(std::ostream& err) {
+        Host::SetMessageSink([&err](const std::string& text, int, const std::string&) {
+            err << "orvane-gen: " << Unix(text) << '\n';
+        });
+    }
+    ~MessageSinkScope() { Host::SetMessageSink({}); }
+    MessageSinkScope(const MessageSinkScope&) = delete;
+    MessageSinkScope& operator=(const MessageSinkScope&) = delete;
+};
+}  // namespace
+
+GenApp::GenApp(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+int GenApp::Run(const std::vector<std::string>& args) {
+    GenOptions options;
+    try {
+        options = GenOptions::Parse(args);
+    } catch (const GenOptions::UsageError& e) {
+        err_ << "orvane-gen: " << e.what() << "\nTry 'orvane-gen --help' for more information.\n";
+        return 2;
+    }
+    if (options.help) {
+        out_ << GenOptions::Usage();
+        return 0;
+    }
+    quiet_ = options.quiet;
+    MessageSinkScope sink(err_);
+    try {
+        return Execute(options);
+    } catch (const std::exception& e) {
+        // An empty text: the library has already said what went wrong.
+        if (*e.what() != '\0') err_ << "orvane-gen: " << Unix(e.what()) << '\n';
+        return 1;
+    }
+}
+
+int GenApp::Execute(const GenOptions& options) {
+    auto config = std::make_shared<Config>();
+    if (!options.HasConnection()) throw Failure("Please Select Data source");
+    std::shared_ptr<data::Connection> connection = Connect(options, *config);
+    const DbCatalog catalog = DbCatalog::Read(*connection);
+    if (options.list) {
+        List(catalog, *config);
+        return 0;
+    }
+    Generate(options, catalog, config);
+    return 0;
+}
+
+std::shared_ptr<data::Connection> GenApp::Connect(const GenOptions& options, Config& config) {
+    ConnectionInput input;
+    input.dsn = options.dsn;
+    input.uid = options.user;
+    input.pwd = options.password;
+    input.database = options.database;
+    input.driver = options.driver;
+    input.server = options.server;
+    std::shared_ptr<ConnectionManager> manager = config.ConnectionManager();
+    ConnectionTexts::Compose(input, *manager);
+
+    auto connection = std::make_shared<data::Connection>();
+    try {
+        connection->Open(manager->ADOConnect());
+    } catch (const std::exception& e) {
+        throw Failure(std::string("Cannot connect to the data source: ") + e.what());
+    }
+    manager->dbconn = connection;
+    config.DBMSName = connection->DbmsName();
+    return connection;
+}
+
+void GenApp::List(const DbCatalog& catalog, Config& config) {
+    out_ << DbCatalog::RootText(config.ConnectionManager()->SelectedDsn(), catalog.dbmsName)
+         << '\n';
+    for (const DbCatalog::Folder& folder : catalog.folders) {
+        out_ << "  " << folder.name << '\n';
+        for (const DbCatalog::Table& table : folder.tables) {
+            out_ << "    " << table.fullName << '\n';
+            for (const std::string& column : table.columns) out_ << "      " << column << '\n';
+        }
+    }
+}
+
+const DbCatalog::Table* GenApp::FindTable(const DbCatalog& catalog, const std::string& name) {
+    const DbCatalog::Table* folded = nullptr;
+    int foldedMatches = 0;
+    for (const DbCatalog::Folder& folder : catalog.folders) {
+        for (const DbCatalog::Table& table : folder.tables) {
+            if (table.fullName == name) return &table;
+            if (KeysEqual(table.fullName, name)) {
+                folded = &table;
+                ++foldedMatches;
+            }
+        }
+    }
+    return foldedMatches == 1 ? folded : nullptr;
+}
+
+std::unique_ptr<PlainTreeNode> GenApp::TableNode(const DbCatalog::Table& table,
+                                                 const std::vector<std::string>& columns,
+                                                 const std::vector<std::string>& keys) {
+    for (const std::vector<std::string>* names : {&columns, &keys}) {
+        for (const std::string& name : *names) {
+            if (!Contains(table.columns, name)) {
+                throw Failure("Unknown column \"" + name + "\" in table " + table.fullName);
+            }
+        }
+    }
+    auto node = std::make_unique<PlainTreeNode>(DbCatalog::TableKey(table.fullName), table.fullName,
+                                                ImageTable, true);
+    for (const std::string& column : table.columns) {
+        const bool selected = columns.empty() || Contains(columns, column);
+        node->AddChild(DbCatalog::ColumnKey(table.fullName, column), column,
+                       Contains(keys, column) ? ImagePk : ImageField, selected);
+    }
+    return node;
+}
+
+std::string GenApp::OutputFileName(const std::string& alias, int screen, const Config& config) {
+    static const char* const kExtensions[] = {".xsd", ".biz",  ".dtd", ".xml", ".sql",
+                                              ".cls", ".java", ".vb",  ".cs"};
+    const std::string suffix = screen >= VB_CODE ? config.Suffix(screen) : std::string();
+    return alias + suffix + kExtensions[screen];
+}
+
+void GenApp::Progress(const std::string& message) const {
+    if (!quiet_) err_ << message << '\n';
+}
+
+void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
+                      const std::shared_ptr<Config>& config) {
+    if (options.table.empty()) throw Failure("Please Select a table and a primary key.");
+    const DbCatalog::Table* found = FindTable(catalog, options.table);
+    if (found == nullptr) {
+        throw Failure("Unknown table \"" + options.table +
+                      "\" (orvane-gen --list shows the tables of the data source)");
+    }
+    const std::unique_ptr<PlainTreeNode> node = TableNode(*found, options.columns, options.keys);
+
+    auto table = std::make_shared<ODBCTable>();
+    auto progress = [this](const std::string& message) { Progress(message); };
+    table->Notify = progress;
+    table->Activate();
+    table->SetMaxRows(options.rows);
+    const std::unique_ptr<TreeNode> view = node->View();
+    // A failed load has shown its own message through the host.
+    if (!table->Load(config->ConnectionManager()->dbconn.get(), view.get())) {
+        throw Failure("");
+    }
+    if (table->Name().empty()) throw Failure("Please Select a table and a primary key.");
+    if (table->PKs().Empty()) {
+        throw Failure("Please Select a Primary Key for the [" + table->Name() + "] table.\r\n" +
+                      "Doubleclick one the primary key fields to select or unselect them.");
+    }
+
+    Generator generator;
+    generator.SetCurrentConfig(config);
+    generator.Notify = progress;
+    const std::string alias =
+        options.aliasGiven ? options.alias : MakeAlias(table->Name(), generator);
+    table->SetAlias(alias);
+    generator.SetTable(table);
+    // Screens named here are generated whatever the settings say; the settings are not saved.
+    for (int screen : options.screens) config->Screens().Item(std::to_string(screen))->Enabled = 1;
+
+    generator.Activate();
+    std::vector<std::string> texts;
+    for (int screen : options.screens) texts.push_back(generator.Generate(screen));
+    generator.DeActivate();
+    table->DeActivate();
+
+    if (options.outDir.empty()) {
+        out_ << texts.front();
+        out_.flush();
+        if (!out_) throw Failure("Cannot write to standard output");
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(options.outDir, error);
+    if (error) throw Failure("Cannot create the folder " + options.outDir + ": " + error.message());
+    for (std::size_t k = 0; k < options.screens.size(); ++k) {
+        const std::string path = (std::filesystem::path(options.outDir) /
+                                  OutputFileName(alias, options.screens[k], *config))
+                                     .string();
+        AtomicFile file(path);
+        file.Write(texts[k]);
+        file.Commit();
+        Progress("Wrote " + path);
+    }
+}
+
+}  // namespace orvane::gen

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "GenOptions.h"
+#include "model/DbCatalog.h"
+
+namespace orvane {
+class Config;
+class PlainTreeNode;
+namespace data {
+class Connection;
+}
+}  // namespace orvane
+
+namespace orvane::gen {
+
+// orvane-gen: lists a data source or generates the outputs of one table, with the checks
+// and messages of the desktop's Generate. Texts go to out, messages and progress to err.
+class GenApp {
+  public:
+    // A failure reported as one message and exit status 1.
+    class Failure : public std::runtime_error {
+      public:
+        using std::runtime_error::runtime_error;
+    };
+
+    GenApp(std::ostream& out, std::ostream& err);
+
+    // Returns the exit status: 0 done, 1 failure, 2 usage error.
+    int Run(const std::vector<std::string>& args);
+
+    // The file Save All writes a screen's text to: alias + extension, with the screen's
+    // suffix before the extension for the four classes.
+    static std::string OutputFileName(const std::string& alias, int screen, const Config& config);
+    // A table by its full name: exact, else the one name that differs only in letter case.
+    static const DbCatalog::Table* FindTable(const DbCatalog& catalog, const std::string& name);
+    // The table's node as the tree would hold it: chosen columns ticked, keys marked.
+    // Throws Failure naming a column the table does not have.
+    static std::unique_ptr<PlainTreeNode> TableNode(const DbCatalog::Table& table,
+                                                    const std::vector<std::string>& columns,
+                                                    const std::vector<std::string>& keys);
+
+  private:
+    int Execute(const GenOptions& options);
+    std::shared_ptr<data::Connection> Connect(const GenOptions& options, Config& config);
+    void List(const DbCatalog& catalog, Config& config);
+    void Generate(const GenOptions& options, const DbCatalog& catalog,
+                  const std::shared_ptr<Config>& config);
+    void Progress(const std::string& message) const;
+
+    std::ostream& out_;
+    std::ostream& err_;
+    bool quiet_ = false;
+};
+
+}  // namespace orvane::gen

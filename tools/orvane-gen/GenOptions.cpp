@@ -1,0 +1,191 @@
+#include "GenOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <set>
+
+namespace orvane::gen {
+
+namespace {
+constexpr std::array<const char*, 9> kScreenNames = {"xsd", "biz",  "dtd",   "xml",   "sql",
+                                                     "vb",  "java", "vbnet", "csharp"};
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// "A,B" -> {"A", "B"}; an empty item is a mistake, not a column.
+std::vector<std::string> SplitList(const std::string& option, const std::string& text) {
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', from);
+        std::string item = text.substr(from, comma == std::string::npos ? comma : comma - from);
+        if (item.empty())
+            throw GenOptions::UsageError(option + " has an empty name in \"" + text + "\"");
+        items.push_back(std::move(item));
+        if (comma == std::string::npos) return items;
+        from = comma + 1;
+    }
+}
+
+std::int16_t ParseRows(const std::string& text) {
+    const bool digits =
+        !text.empty() && text.size() <= 5 &&
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    const long value = digits ? std::stol(text) : -1;
+    if (value < 0 || value > 32767) {
+        throw GenOptions::UsageError("--rows needs a whole number from 0 to 32767, not \"" + text +
+                                     "\"");
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+std::vector<int> ParseScreens(const std::string& text) {
+    if (Lower(text) == "all") return {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    std::set<int> screens;
+    for (const std::string& name : SplitList("--screens", text)) {
+        const int screen = GenOptions::ScreenByName(name);
+        if (screen < 0) {
+            throw GenOptions::UsageError(
+                "unknown screen \"" + name +
+                "\" (use xsd, biz, dtd, xml, sql, vb, java, vbnet, csharp or all)");
+        }
+        screens.insert(screen);
+    }
+    return {screens.begin(), screens.end()};
+}
+}  // namespace
+
+int GenOptions::ScreenByName(const std::string& name) {
+    const std::string lower = Lower(name);
+    for (std::size_t i = 0; i < kScreenNames.size(); ++i) {
+        if (lower == kScreenNames[i]) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const char* GenOptions::ScreenName(int screen) {
+    return screen >= 0 && screen < static_cast<int>(kScreenNames.size()) ? kScreenNames[screen]
+                                                                         : "";
+}
+
+GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
+    GenOptions options;
+    options.screens = ParseScreens("all");
+    if (std::find_if(args.begin(), args.end(), [](const std::string& a) {
+            return a == "--help" || a == "-h";
+        }) != args.end()) {
+        options.help = true;
+        return options;
+    }
+
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (name.rfind("--", 0) != 0) {
+            throw UsageError("unexpected argument \"" + name + "\"");
+        }
+        if (const std::size_t eq = name.find('='); eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+            hasValue = true;
+        }
+        if (!seen.insert(name).second) throw UsageError(name + " is given more than once");
+
+        if (name == "--list" || name == "--quiet") {
+            if (hasValue) throw UsageError(name + " takes no value");
+            (name == "--list" ? options.list : options.quiet) = true;
+            continue;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size()) throw UsageError(name + " needs a value");
+            value = args[++i];
+        }
+        if (name == "--dsn") {
+            options.dsn = value;
+        } else if (name == "--driver") {
+            options.driver = value;
+        } else if (name == "--server") {
+            options.server = value;
+        } else if (name == "--database") {
+            options.database = value;
+        } else if (name == "--user") {
+            options.user = value;
+        } else if (name == "--password") {
+            options.password = value;
+        } else if (name == "--table") {
+            options.table = value;
+        } else if (name == "--columns") {
+            options.columns = SplitList(name, value);
+        } else if (name == "--keys") {
+            options.keys = SplitList(name, value);
+        } else if (name == "--rows") {
+            options.rows = ParseRows(value);
+        } else if (name == "--alias") {
+            options.alias = value;
+            options.aliasGiven = true;
+        } else if (name == "--screens") {
+            options.screens = ParseScreens(value);
+        } else if (name == "--out") {
+            if (value.empty()) throw UsageError("--out needs a folder");
+            options.outDir = value;
+        } else {
+            throw UsageError("unknown option " + name);
+        }
+    }
+
+    if (!options.dsn.empty() && (!options.driver.empty() || !options.server.empty())) {
+        throw UsageError("--dsn cannot be combined with --driver or --server");
+    }
+    if (!options.server.empty() && options.driver.empty()) {
+        throw UsageError("--server needs --driver");
+    }
+    if (!options.outDir.empty() && options.alias.find('/') != std::string::npos) {
+        throw UsageError("--alias names the output files and cannot contain \"/\"");
+    }
+    if (!options.list && options.outDir.empty() && options.screens.size() > 1) {
+        throw UsageError(
+            "more than one screen: name one with --screens, or write files with --out DIR");
+    }
+    return options;
+}
+
+std::string GenOptions::Usage() {
+    return R"(Usage:
+  orvane-gen CONNECTION --list
+  orvane-gen CONNECTION --table NAME --keys K[,K...] [OPTIONS]
+
+Generates the outputs of one table (schemas, XML data, SQL, classes) without the desktop.
+
+Connection (as in the connection dialog):
+  --dsn NAME            an ODBC data source
+  --driver NAME         an ODBC driver, for a connection without a data source
+  --server HOST         the server, for drivers that need one
+  --database NAME       the database (for SQLite: the database file)
+  --user NAME           user name
+  --password TEXT       password
+
+Generation:
+  --list                print the folders, tables and columns of the data source
+  --table NAME          the table, by its full name as --list prints it
+  --columns A,B,...     the columns to use (default: all)
+  --keys K,...          the primary-key columns
+  --rows N              rows of data to read, 0 to 32767 (default 10)
+  --alias A             the alias (default: the table name as the desktop proposes it)
+  --screens LIST        xsd,biz,dtd,xml,sql,vb,java,vbnet,csharp or all (default all)
+  --out DIR             write one file per screen into DIR, named as Save All names them;
+                        without --out exactly one screen is printed to standard output
+  --quiet               no progress messages on standard error
+  --help                this text
+
+Exit status: 0 done, 1 failure (connection, table, column, query), 2 usage error.
+)";
+}
+
+}  // namespace orvane::gen
