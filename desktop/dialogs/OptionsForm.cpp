@@ -276,8 +276,10 @@ void OptionsForm::cmdFont_Click() {
     bool chosen = false;
     const QFont font = QFontDialog::getFont(&chosen, ToQFont(record.Font), this, "Font");
     if (!chosen) return;
-    FontSpec spec = ToFontSpec(font);
-    if (spec.size <= 0.0) spec.size = record.Font.size;
+    // Name and size are what the settings keep of a font.
+    FontSpec spec = record.Font;
+    spec.name = font.family().toStdString();
+    if (font.pointSizeF() > 0.0) spec.size = font.pointSizeF();
     ShowSample(spec, sampleColor_);
     FntName_->setText(FontCaption(spec));
     record.Font = spec;

@@ -44,16 +44,18 @@ void DialogCommands::ShowAbout() {
     about.exec();
 }
 
-void DialogCommands::ShowHelp() {
-    const QString guide = HelpFile(QCoreApplication::applicationDirPath());
+void DialogCommands::ShowHelp() { OpenHelp(QCoreApplication::applicationDirPath()); }
+
+bool DialogCommands::OpenHelp(const QString& programFolder) {
+    const QString guide = HelpFile(programFolder);
     if (!QFileInfo::exists(guide)) {
         Messages::Show(form_, "The user guide was not found:\n" + guide, MsgExclamation);
-        return;
+        return false;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide))) {
-        Messages::Show(form_, "No web browser could be started for the user guide:\n" + guide,
-                       MsgExclamation);
-    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide))) return true;
+    Messages::Show(form_, "No web browser could be started for the user guide:\n" + guide,
+                   MsgExclamation);
+    return false;
 }
 
 void DialogCommands::OpenWebSite() { AboutForm::OpenProductPage(form_); }

@@ -21,9 +21,14 @@ class DialogCommands : public QObject {
     // The options dialog once it has been opened (it is kept and shown again), else null.
     OptionsForm* Options() const { return options_; }
 
+    // Opens the guide that belongs to a program in programFolder in the user's browser, or
+    // tells the user it is missing. Returns whether the browser was asked to show it.
+    bool OpenHelp(const QString& programFolder);
+
   public slots:
     void ShowOptions();
     void ShowAbout();
+    // Opens the guide found relative to the running program.
     void ShowHelp();
     void OpenWebSite();
 
