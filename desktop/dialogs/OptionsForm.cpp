@@ -25,8 +25,7 @@ namespace orvane {
 
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
-const char* const kCaseRules[] = {"First Upercase", "All Upercase", "All Lowercase",
-                                  "Keep AS IS"};
+const char* const kCaseRules[] = {"First Upercase", "All Upercase", "All Lowercase", "Keep AS IS"};
 
 QString KeyOf(const QTreeWidgetItem* node) {
     return node == nullptr ? QString() : node->data(0, kKeyRole).toString();
@@ -176,7 +175,8 @@ void OptionsForm::BuildTree() {
         rootItem->setData(0, kKeyRole, QString(root.key));
         rootItem->setIcon(0, root.icon);
         for (std::size_t i = 0; i < config_->GenNames.size(); ++i) {
-            auto* child = new QTreeWidgetItem(rootItem, {QString::fromStdString(config_->GenNames[i])});
+            auto* child =
+                new QTreeWidgetItem(rootItem, {QString::fromStdString(config_->GenNames[i])});
             child->setData(0, kKeyRole, QString("%1%2").arg(root.childPrefix).arg(i));
             child->setIcon(0, doc);
         }

@@ -30,9 +30,9 @@ struct SaveCommand {
     bool withSuffix;
 };
 constexpr SaveCommand kSaveCommands[MainForm::kScreens] = {
-    {"mnuSaveSchema", "xsd", false}, {"mnuSaveBiz", "biz", false},   {"mnuSaveDTD", "dtd", false},
-    {"mnuSaveXML", "xml", false},    {"mnuSaveSQL", "sql", false},   {"mnuSaveVB", "cls", true},
-    {"mnuSaveJava", "java", true},   {"mnuSaveVBNET", "vb", true},   {"mnuSaveCSharp", "cs", true},
+    {"mnuSaveSchema", "xsd", false}, {"mnuSaveBiz", "biz", false}, {"mnuSaveDTD", "dtd", false},
+    {"mnuSaveXML", "xml", false},    {"mnuSaveSQL", "sql", false}, {"mnuSaveVB", "cls", true},
+    {"mnuSaveJava", "java", true},   {"mnuSaveVBNET", "vb", true}, {"mnuSaveCSharp", "cs", true},
 };
 
 constexpr int kOneInch = 1440;  // twips
@@ -88,11 +88,11 @@ QString PaneCommands::NameTail(int screen) const {
     return tail + "." + command.extension;
 }
 
-QString PaneCommands::ProposedName(int screen) const { return form_->AliasText() + NameTail(screen); }
-
-void PaneCommands::Remember(const QString& path) {
-    lastFolder_ = QFileInfo(path).absolutePath();
+QString PaneCommands::ProposedName(int screen) const {
+    return form_->AliasText() + NameTail(screen);
 }
+
+void PaneCommands::Remember(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
 
 void PaneCommands::ReportFailures(const QStringList& failures) {
     if (failures.isEmpty()) return;
@@ -112,8 +112,7 @@ QStringList PaneCommands::SaveAllTo(const QString& chosenPath) {
     const QFileInfo chosen(chosenPath);
     // Cut the extension off the file name only; a name without "." is the whole base.
     const int dot = chosen.fileName().lastIndexOf('.');
-    const QString base = dot < 0 ? chosenPath
-                                 : chosen.dir().filePath(chosen.fileName().left(dot));
+    const QString base = dot < 0 ? chosenPath : chosen.dir().filePath(chosen.fileName().left(dot));
     QStringList failures;
     for (int i = 0; i < MainForm::kScreens; ++i) {
         bool enabled = false;

@@ -15,7 +15,7 @@ class MainForm;
 // pane, printing the current pane, and select all, copy, cut and paste on the current pane.
 class PaneCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit PaneCommands(MainForm* form);
     ~PaneCommands() override;
 
@@ -38,7 +38,7 @@ public:
     // The screen whose tab is shown.
     int CurrentScreen() const;
 
-public slots:
+  public slots:
     void SaveScreen(int screen);
     void SaveAll();
     void Print();
@@ -47,7 +47,7 @@ public slots:
     void Cut();
     void Paste();
 
-private:
+  private:
     void Remember(const QString& path);
     void ReportFailures(const QStringList& failures);
 

@@ -15,7 +15,7 @@ namespace orvane {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTwipsPerPoint = 20.0;
+constexpr double kMillimetresPerInch = 25.4;
 
 QString PrinterFailure(const QPrinter& printer) {
     if (!printer.outputFileName().isEmpty()) {
@@ -26,7 +26,9 @@ QString PrinterFailure(const QPrinter& printer) {
 }  // namespace
 
 int RTFTools::LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int rightMarginWidth) {
-    const double paperTwips = printer.pageLayout().fullRectPoints().width() * kTwipsPerPoint;
+    // Millimetres are exact for every standard paper; whole points are not (A4).
+    const double paperTwips = printer.pageLayout().fullRect(QPageLayout::Millimeter).width() /
+                              kMillimetresPerInch * kTwipsPerInch;
     return static_cast<int>(paperTwips + 0.5) - leftMarginWidth - rightMarginWidth;
 }
 
@@ -76,7 +78,9 @@ QString RTFTools::PrintRTF(const QTextEdit& rtf, QPrinter& printer, const QFont&
         const double top = page * body.height();
         painter.save();
         painter.translate(body.left(), body.top() - top);
-        doc->drawContents(&painter, QRectF(0.0, top, body.width(), body.height()));
+        // A line moved to the next page may start a rounding error above the page end; one
+        // device pixel less keeps it off this page.
+        doc->drawContents(&painter, QRectF(0.0, top, body.width(), body.height() - 1.0));
         painter.restore();
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {

@@ -48,7 +48,8 @@ TEST_F(AboutHelpTest, AboutShowsVersionLogoAndALinkToTheProjectPage) {
         EXPECT_EQ(frame, "Orvane");
         EXPECT_EQ(version, "Version 1.6");
         EXPECT_TRUE(logo);
-        EXPECT_TRUE(link.contains(QString("href=\"") + AboutForm::kProductUrl)) << link.toStdString();
+        EXPECT_TRUE(link.contains(QString("href=\"") + AboutForm::kProductUrl))
+            << link.toStdString();
     }
     ASSERT_EQ(browser.Urls().size(), 2);
     EXPECT_EQ(browser.Urls()[0], QUrl(AboutForm::kProductUrl));

@@ -54,7 +54,7 @@ TEST_F(ClipboardCommandsTest, CopyPutsTheSelectionOfTheCurrentPaneWithLinuxLineE
     ShowScreen(4);
     Form().Pane(3)->setCrLfText(QString("other pane"));
     Form().Pane(4)->setCrLfText(QString("select * from t\r\nwhere x = 'é'\r\n"));
-    Form().Pane(4)->selectCrLf(9, 16);  // "from t\r\nwhere x"
+    Form().Pane(4)->selectCrLf(9, 15);  // "from t\r\nwhere x"
     Trigger("Toolbar1_Button6");
     EXPECT_EQ(Clipboard(), "from t\nwhere x");
     EXPECT_EQ(Form().Pane(4)->crLfText(), "select * from t\r\nwhere x = 'é'\r\n");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "QtPrinters.h"
 #include "TempSettingsFolder.h"
 #include "main/MainForm.h"
 #include "settings/ConfigRecord.h"

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <cctype>
 #include <cmath>
@@ -16,6 +19,7 @@
 #include "MainFormFixture.h"
 #include "ModalAnswer.h"
 #include "main/PaneCommands.h"
+#include "settings/Config.h"
 #include "viewer/CodePane.h"
 #include "viewer/RTFTools.h"
 #include "viewer/StyleConvert.h"
@@ -26,12 +30,12 @@ namespace {
 
 constexpr double kInchPoints = 72.0;
 
-QString Run(const QString& program, const QStringList& arguments) {
+QString RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: "
-                      << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -39,14 +43,14 @@ QString Run(const QString& program, const QStringList& arguments) {
 
 int PdfPages(const QString& pdf) {
     const QRegularExpressionMatch m =
-        QRegularExpression(R"(Pages:\s+(\d+))").match(Run("pdfinfo", {pdf}));
+        QRegularExpression(R"(Pages:\s+(\d+))").match(RunTool("pdfinfo", {pdf}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 // The text lines of one page, blank lines left out.
 QStringList PageLines(const QString& pdf, int page) {
-    const QString text = Run("pdftotext", {"-layout", "-f", QString::number(page), "-l",
-                                           QString::number(page), pdf, "-"});
+    const QString text = RunTool("pdftotext", {"-layout", "-f", QString::number(page), "-l",
+                                               QString::number(page), pdf, "-"});
     QStringList lines;
     for (const QString& line : text.split('\n')) {
         if (!line.trimmed().isEmpty() && line.trimmed() != "\f") lines << line.trimmed();
@@ -56,8 +60,8 @@ QStringList PageLines(const QString& pdf, int page) {
 
 // Word boxes of a page in points from the paper's top left corner: xMin, yMin, xMax, yMax.
 QList<QRectF> WordBoxes(const QString& pdf, int page) {
-    const QString html = Run("pdftotext", {"-bbox", "-f", QString::number(page), "-l",
-                                           QString::number(page), pdf, "-"});
+    const QString html = RunTool(
+        "pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
     QList<QRectF> boxes;
     const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
@@ -71,7 +75,7 @@ QList<QRectF> WordBoxes(const QString& pdf, int page) {
 
 // Counts clearly red pixels of the first page rendered small.
 int RedPixels(const QString& pdf, const QString& prefix) {
-    Run("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
+    RunTool("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
     QFile file(prefix + ".ppm");
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const QByteArray data = file.readAll();
@@ -95,19 +99,38 @@ int RedPixels(const QString& pdf, const QString& prefix) {
 
 class PrintCommandTest : public test::MainFormFixture {
   protected:
-    // Runs the print command and answers its dialog: print to this PDF file, or cancel ("").
-    bool Print(const char* trigger, const QString& pdf) {
+    struct PrintRun {
+        bool asked = false;  // the print dialog came up
+        QString message;     // what the program said afterwards, if anything
+    };
+
+    // Runs the print command and answers its dialog as a user would: choose printing to a PDF
+    // file and type its name, or cancel ("").
+    PrintRun Print(const char* trigger, const QString& pdf) {
+        PrintRun run;
         test::ModalAnswer<QPrintDialog> answer([&](QPrintDialog& dialog) {
             if (pdf.isEmpty()) {
                 dialog.reject();
                 return;
             }
-            dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
-            dialog.printer()->setOutputFileName(pdf);
+            auto* printers = dialog.findChild<QComboBox*>("printers");
+            auto* fileName = dialog.findChild<QLineEdit*>("filename");
+            if (printers == nullptr || fileName == nullptr) {
+                ADD_FAILURE() << "the print dialog offers no printing to a file";
+                dialog.reject();
+                return;
+            }
+            printers->setCurrentIndex(printers->findText("PDF", Qt::MatchContains));
+            fileName->setText(pdf);
             dialog.accept();
         });
+        test::ModalAnswer<QMessageBox> message([&](QMessageBox& box) {
+            run.message = box.text();
+            box.accept();
+        });
         Form().findChild<QAction*>(trigger)->trigger();
-        return answer.Answered();
+        run.asked = answer.Answered();
+        return run;
     }
 
     static QString NumberedLines(int count) {
@@ -136,7 +159,9 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     red.mergeCharFormat(redText);
 
     const QString pdf = Out("pane.pdf");
-    ASSERT_TRUE(Print("Toolbar1_Button2", pdf));
+    const PrintRun run = Print("Toolbar1_Button2", pdf);
+    ASSERT_TRUE(run.asked);
+    ASSERT_EQ(run.message, "");
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(pane->lineWrapMode(), QTextEdit::NoWrap);
 
@@ -144,8 +169,9 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     ASSERT_GT(pages, 1);
     const QRectF paper = Printer().pageLayout().fullRectPoints();
     const double body = paper.height() - 2 * kInchPoints;
-    const double lineSpacing = QFontMetricsF(ToQFont(Record(CSHARP_CODE).Font), &Printer())
-                                   .lineSpacing() * kInchPoints / Printer().resolution();
+    const double lineSpacing =
+        QFontMetricsF(ToQFont(Record(CSHARP_CODE).Font), &Printer()).lineSpacing() * kInchPoints /
+        Printer().resolution();
     const int fit = static_cast<int>(body / lineSpacing);
 
     QStringList all;
@@ -156,7 +182,9 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
         ASSERT_FALSE(lines.isEmpty());
         // Every full page holds as many lines as fit between the margins; no page numbers.
         if (page == 1) perPage = lines.size();
-        if (page < pages) EXPECT_EQ(lines.size(), perPage);
+        if (page < pages) {
+            EXPECT_EQ(lines.size(), perPage);
+        }
         all << lines;
         const QList<QRectF> words = WordBoxes(pdf, page);
         ASSERT_FALSE(words.isEmpty());
@@ -168,7 +196,7 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     EXPECT_EQ(pages, (kLines + perPage - 1) / perPage);
     EXPECT_EQ(all, QString(NumberedLines(kLines)).split("\r\n"));
 
-    const QString fonts = Run("pdffonts", {pdf});
+    const QString fonts = RunTool("pdffonts", {pdf});
     EXPECT_TRUE(fonts.contains("DejaVuSerif")) << fonts.toStdString();
     EXPECT_FALSE(fonts.contains("DejaVuSansMono")) << fonts.toStdString();
     EXPECT_GT(RedPixels(pdf, Out("page1")), 0);
@@ -188,7 +216,9 @@ TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
         SCOPED_TRACE(c.name);
         Form().Pane(XML_CODE)->setCrLfText(c.text);
         const QString pdf = Out(c.name);
-        ASSERT_TRUE(Print("mnuPrint", pdf));
+        const PrintRun run = Print("mnuPrint", pdf);
+        ASSERT_TRUE(run.asked);
+        ASSERT_EQ(run.message, "");
         EXPECT_EQ(PdfPages(pdf), 1);
         EXPECT_EQ(PageLines(pdf, 1).value(0), c.firstLine);
     }
@@ -197,21 +227,18 @@ TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
 TEST_F(PrintCommandTest, CancelPrintsNothingAndSaysNothing) {
     Form().Pane(0)->setCrLfText(QString("x"));
     Printer().setOutputFileName(Out("never.pdf"));
-    ASSERT_TRUE(Print("mnuPrint", ""));
+    const PrintRun run = Print("mnuPrint", "");
+    ASSERT_TRUE(run.asked);
+    EXPECT_EQ(run.message, "");
     EXPECT_FALSE(QFile::exists(Out("never.pdf")));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
     Form().Pane(0)->setCrLfText(QString("x"));
     const QString pdf = Out("no-such-folder/out.pdf");
-    QString message;
-    test::ModalAnswer<QMessageBox> report([&](QMessageBox& box) {
-        message = box.text();
-        box.accept();
-    });
-    ASSERT_TRUE(Print("mnuPrint", pdf));
-    ASSERT_TRUE(report.Answered());
+    const PrintRun run = Print("mnuPrint", pdf);
+    ASSERT_TRUE(run.asked);
+    const QString& message = run.message;
     EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();
     EXPECT_TRUE(message.contains(pdf)) << message.toStdString();
     EXPECT_EQ(Form().Pane(0)->lineWrapMode(), QTextEdit::NoWrap);
