@@ -1,0 +1,20 @@
+#include "viewer/Twips.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+}
+
+int TwipsToPixels(int twips, double dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
+
+int PixelsToTwips(int pixels, double dotsPerInch) {
+    if (dotsPerInch <= 0.0) return 0;
+    return static_cast<int>(std::lround(pixels * kTwipsPerInch / dotsPerInch));
+}
+
+}  // namespace orvane

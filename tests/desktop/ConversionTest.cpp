@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "QtTestApp.h"
+#include "viewer/StyleConvert.h"
+#include "viewer/Twips.h"
+
+namespace orvane {
+namespace {
+
+TEST(StyleConvertTest, ColoursAreBgrValues) {
+    const struct {
+        std::int32_t bgr;
+        QColor color;
+    } cases[] = {
+        {127, QColor(127, 0, 0)},          {8323072, QColor(0, 0, 127)},
+        {32512, QColor(0, 127, 0)},        {8355711, QColor(127, 127, 127)},
+        {16777215, QColor(255, 255, 255)}, {0x123456, QColor(0x56, 0x34, 0x12)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColorFromBgr(c.bgr), c.color) << c.bgr;
+        EXPECT_EQ(ColorToBgr(c.color), c.bgr) << c.bgr;
+    }
+    for (std::int32_t bad : {-1, 0x1000000, static_cast<std::int32_t>(0x80000005)}) {
+        EXPECT_FALSE(ColorFromBgr(bad).isValid()) << bad;
+    }
+}
+
+TEST(StyleConvertTest, FontSpecRoundTrip) {
+    test::QtApp();
+    const FontSpec spec{"Courier New", 11.5, true, true, true, false};
+    const QFont font = ToQFont(spec);
+    EXPECT_EQ(font.families().value(0).toStdString(), "Courier New");
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 11.5);
+    EXPECT_EQ(ToFontSpec(font).bold, true);
+    EXPECT_EQ(ToFontSpec(font).italic, true);
+    EXPECT_EQ(ToFontSpec(font).underline, true);
+    EXPECT_EQ(ToFontSpec(font).strikeOut, false);
+    EXPECT_DOUBLE_EQ(ToFontSpec(font).size, 11.5);
+}
+
+TEST(TwipsTest, ConvertsAtTheGivenResolution) {
+    const struct {
+        int twips;
+        double dpi;
+        int pixels;
+    } cases[] = {{1440, 96, 96}, {100, 96, 7}, {100, 144, 10}, {100, 72, 5}, {0, 96, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << "@" << c.dpi;
+    }
+    EXPECT_EQ(PixelsToTwips(96, 96), 1440);
+    EXPECT_EQ(PixelsToTwips(10, 144), 100);
+    EXPECT_EQ(PixelsToTwips(10, 0), 0);
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "QtTestApp.h"
+#include "viewer/CtlSplitterEx.h"
+#include "viewer/SplitterGeometry.h"
+#include "viewer/Twips.h"
+
+namespace orvane {
+namespace {
+
+TEST(SplitterGeometryTest, ArrangesTheTwoObjects) {
+    const struct {
+        const char* what;
+        QRect self;
+        int mode, percent;
+        QRect first, second;
+    } cases[] = {
+        {"side by side at 20 percent",
+         {0, 0, 10000, 5000},
+         1,
+         20,
+         {0, 0, 2000, 5000},
+         {2100, 0, 7900, 5000}},
+        {"collapsed", {0, 0, 10000, 5000}, 1, 0, {0, 0, 0, 5000}, {100, 0, 9900, 5000}},
+        {"stacked", {0, 0, 3000, 10000}, 0, 20, {0, 0, 3000, 2000}, {0, 2100, 3000, 7900}},
+        {"any mode but 1 stacks",
+         {0, 0, 3000, 10000},
+         2,
+         50,
+         {0, 0, 3000, 5000},
+         {0, 5100, 3000, 4900}},
+        {"offset splitter",
+         {500, 300, 10000, 4000},
+         1,
+         25,
+         {500, 300, 2500, 4000},
+         {3100, 300, 7400, 4000}},
+        {"rounded share", {0, 0, 333, 50}, 1, 20, {0, 0, 67, 50}, {167, 0, 166, 50}},
+    };
+    for (const auto& c : cases) {
+        const SplitRects rects = ArrangeSplit(c.self, c.mode, c.percent, 100);
+        EXPECT_EQ(rects.first, c.first) << c.what;
+        EXPECT_EQ(rects.second, c.second) << c.what;
+    }
+}
+
+TEST(SplitterGeometryTest, SecondObjectFollowsTheFirstAsPlaced) {
+    // The first object insisted on 3000 instead of 2000.
+    EXPECT_EQ(SecondObjectRect({0, 0, 10000, 500}, 1, {0, 0, 3000, 500}, 100),
+              QRect(3100, 0, 6900, 500));
+}
+
+TEST(SplitterGeometryTest, MouseOnBarAndDraggedPercent) {
+    const struct {
+        int coordinate;
+        bool onBar;
+    } bar[] = {{2000, false}, {2001, true}, {2099, true}, {2100, false}, {0, false}};
+    for (const auto& c : bar) EXPECT_EQ(IsOnBar(2000, c.coordinate, 100), c.onBar) << c.coordinate;
+
+    const struct {
+        int coordinate, extent, min, max;
+        std::optional<int> percent;
+    } drags[] = {
+        {5000, 10000, 0, 100, 50}, {100, 10000, 0, 100, 1},    {9900, 10000, 0, 100, 99},
+        {0, 10000, 0, 100, {}},    {10000, 10000, 0, 100, {}}, {12000, 10000, 0, 100, {}},
+        {2000, 10000, 10, 30, 20}, {1000, 10000, 10, 30, {}},  {3000, 10000, 10, 30, {}},
+        {40, 10000, 0, 100, {}},   {50, 10000, 0, 100, 1},     {10, 0, 0, 100, {}},
+    };
+    for (const auto& c : drags) {
+        EXPECT_EQ(DraggedPercent(c.coordinate, c.extent, c.min, c.max), c.percent)
+            << c.coordinate << " of " << c.extent;
+    }
+}
+
+class CtlSplitterExTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { test::QtApp(); }
+
+    void SetUp() override {
+        // Inside a window, so resizing the splitter reaches it at once.
+        window.resize(1200, 600);
+        splitter.resize(1000, 400);
+        window.show();
+        connect();
+        splitter.AttachObjects(first, second, true);
+        splitter.SetTileMode(1);
+        resizes = 0;
+    }
+
+    void connect() {
+        QObject::connect(&splitter, &CtlSplitterEx::Resize, [this] { ++resizes; });
+    }
+
+    void send(QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at(x, 200);
+        QMouseEvent event(type, at, splitter.mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&splitter, &event);
+    }
+    void press(int x) { send(QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton); }
+    void drag(int x) { send(QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton); }
+    void hover(int x) { send(QEvent::MouseMove, x, Qt::NoButton, Qt::NoButton); }
+    void release(int x) { send(QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton); }
+    void doubleClick() {
+        send(QEvent::MouseButtonDblClick, first->width() + 1, Qt::LeftButton, Qt::LeftButton);
+    }
+    int barStart() const { return first->geometry().right() + 1; }
+
+    QWidget window;
+    CtlSplitterEx& splitter = *new CtlSplitterEx(&window);
+    QLineEdit* first = new QLineEdit;
+    QLineEdit* second = new QLineEdit;
+    int resizes = 0;
+};
+
+TEST_F(CtlSplitterExTest, AttachingPlacesTheObjectsSideBySideWithAHundredTwipBar) {
+    const int bar = TwipsToPixels(100, splitter.logicalDpiX());
+    EXPECT_EQ(splitter.BarPixels(), bar);
+    EXPECT_EQ(first->parentWidget(), &splitter);
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 200, 400));
+    EXPECT_EQ(second->geometry(), QRect(200 + bar, 0, 800 - bar, 400));
+    EXPECT_TRUE(splitter.findChild<QLabel*>(QStringLiteral("lblInfo0"))->isHidden());
+    EXPECT_TRUE(splitter.findChild<QLabel*>(QStringLiteral("lblInfo1"))->isHidden());
+
+    splitter.SetTileMode(0);
+    const int stackedBar = TwipsToPixels(100, splitter.logicalDpiY());
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 1000, 80));
+    EXPECT_EQ(second->geometry(), QRect(0, 80 + stackedBar, 1000, 320 - stackedBar));
+}
+
+TEST_F(CtlSplitterExTest, EveryRearrangementRaisesResize) {
+    splitter.SetTileMode(1);
+    EXPECT_EQ(resizes, 1);
+    splitter.resize(800, 300);
+    EXPECT_EQ(resizes, 2);
+    EXPECT_EQ(first->width(), 160);
+    splitter.Refresh();
+    EXPECT_EQ(resizes, 3);
+    doubleClick();
+    EXPECT_EQ(resizes, 4);
+}
+
+TEST_F(CtlSplitterExTest, BoundsAcceptOnlyValuesStrictlyInsideAndOrdered) {
+    const struct {
+        bool max;
+        int value;
+        int expectedMin, expectedMax;
+    } steps[] = {
+        {true, 100, 0, 100}, {true, 0, 0, 100},  {true, -3, 0, 100},  {true, 60, 0, 60},
+        {false, 60, 0, 60},  {false, 0, 0, 60},  {false, 100, 0, 60}, {false, 59, 59, 60},
+        {true, 59, 59, 60},  {true, 58, 59, 60}, {true, 99, 59, 99},  {false, 1, 1, 99},
+    };
+    for (const auto& s : steps) {
+        if (s.max) {
+            splitter.SetMaxTilePercent(s.value);
+        } else {
+            splitter.SetMinTilePercent(s.value);
+        }
+        EXPECT_EQ(splitter.MinTilePercent(), s.expectedMin) << s.value;
+        EXPECT_EQ(splitter.MaxTilePercent(), s.expectedMax) << s.value;
+    }
+}
+
+TEST_F(CtlSplitterExTest, DraggingTheBarMovesItWithinTheBounds) {
+    hover(barStart() + 1);
+    EXPECT_EQ(splitter.cursor().shape(), Qt::SplitHCursor);
+    press(barStart() + 1);
+    drag(500);
+    EXPECT_EQ(splitter.TilePercent(), 50);
+    EXPECT_EQ(first->width(), 500);
+    drag(0);  // the very edge is refused
+    EXPECT_EQ(splitter.TilePercent(), 50);
+    drag(995);  // 99.5 rounds to 100: refused
+    EXPECT_EQ(splitter.TilePercent(), 50);
+    drag(990);
+    EXPECT_EQ(splitter.TilePercent(), 99);
+    release(990);
+    EXPECT_FALSE(splitter.testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(splitter.focusWidget(), first);
+
+    splitter.SetMinTilePercent(30);
+    splitter.SetMaxTilePercent(70);
+    press(barStart() + 1);
+    drag(200);
+    EXPECT_EQ(splitter.TilePercent(), 99);
+    drag(600);
+    EXPECT_EQ(splitter.TilePercent(), 60);
+    release(600);
+}
+
+TEST_F(CtlSplitterExTest, APressOffTheBarDoesNotDrag) {
+    press(barStart() - 1);
+    drag(500);
+    EXPECT_EQ(splitter.TilePercent(), 20);
+    release(500);
+    hover(barStart() + 50);
+    EXPECT_FALSE(splitter.testAttribute(Qt::WA_SetCursor));
+}
+
+TEST_F(CtlSplitterExTest, DoubleClickCollapsesAndRestoresTwentyPercent) {
+    press(barStart() + 1);
+    drag(700);
+    release(700);
+    doubleClick();
+    EXPECT_EQ(splitter.TilePercent(), 0);
+    EXPECT_EQ(first->width(), 0);
+    EXPECT_EQ(second->x(), splitter.BarPixels());
+    EXPECT_EQ(splitter.focusWidget(), first);
+    doubleClick();
+    EXPECT_EQ(splitter.TilePercent(), 20);
+    EXPECT_EQ(first->width(), 200);
+}
+
+TEST_F(CtlSplitterExTest, AttachingAgainResetsBoundsAndShare) {
+    splitter.SetMinTilePercent(10);
+    splitter.SetMaxTilePercent(90);
+    press(barStart() + 1);
+    drag(500);
+    release(500);
+    splitter.AttachObjects(first, second);
+    EXPECT_EQ(splitter.MinTilePercent(), 0);
+    EXPECT_EQ(splitter.MaxTilePercent(), 100);
+    EXPECT_EQ(splitter.TilePercent(), 20);
+    EXPECT_EQ(first->width(), 200);
+}
+
+TEST_F(CtlSplitterExTest, TheSecondObjectFollowsAFirstObjectThatRefusesItsShare) {
+    first->setMinimumWidth(300);
+    splitter.Refresh();
+    EXPECT_EQ(first->width(), 300);
+    EXPECT_EQ(second->x(), 300 + splitter.BarPixels());
+    EXPECT_EQ(second->geometry().right(), 999);
+}
+
+TEST_F(CtlSplitterExTest, NestedSplittersRearrangeInTurn) {
+    auto* inner = new CtlSplitterEx;
+    auto* top = new QLineEdit;
+    auto* bottom = new QLineEdit;
+    splitter.AttachObjects(first, inner);
+    splitter.SetTileMode(1);
+    inner->AttachObjects(top, bottom);  // stacked
+    splitter.resize(1200, 500);
+    EXPECT_EQ(inner->width(), 1200 - 240 - splitter.BarPixels());
+    EXPECT_EQ(top->geometry(), QRect(0, 0, inner->width(), 100));
+    EXPECT_EQ(bottom->y(), 100 + inner->BarPixels());
+    EXPECT_EQ(bottom->geometry().bottom(), 499);
+}
+
+}  // namespace
+}  // namespace orvane
