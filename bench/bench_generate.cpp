@@ -1,6 +1,8 @@
 // Generation benchmark: loads the first rows of a wide table through ODBC and generates their
 // XML data document, from SQLite and from PostgreSQL, and compares the PostgreSQL figures with
 // the server's own query_to_xml (through psql) and with a bare ODBC fetch loop (the floor).
+// The same rows' INSERT statements are compared with the SQLite shell's ".mode insert" output
+// and with pg_dump --inserts of the PostgreSQL table.
 // Each measurement runs in a child process of its own, so peak memory is per measurement.
 //
 //   bench_generate [--env DIR] [--rows N] [--repeat N]
@@ -43,8 +45,10 @@ struct Figures {
     bool ok = false;
     double seconds = 0;      // the measured work
     double loadSeconds = 0;  // of which loading the table (Orvane runs)
-    long peakKb = 0;         // ru_maxrss of the measuring process
-    long loadKb = 0;         // resident memory the loaded table added
+    double cpuSeconds = 0;   // user + system time of the measuring process for the same work
+    double loadCpuSeconds = 0;
+    long peakKb = 0;  // ru_maxrss of the measuring process
+    long loadKb = 0;  // resident memory the loaded table added
     long outputBytes = 0;
     std::string error;
 };
@@ -59,6 +63,13 @@ long CurrentRssKb() {
     long resident = 0;
     statm >> size >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 long PeakRssKb() {
@@ -83,8 +94,9 @@ Figures InChild(const std::function<Figures()>& work) {
         }
         f.peakKb = PeakRssKb();
         std::ostringstream line;
-        line << f.ok << ' ' << f.seconds << ' ' << f.loadSeconds << ' ' << f.peakKb << ' '
-             << f.loadKb << ' ' << f.outputBytes << ' ' << f.error << '\n';
+        line << f.ok << ' ' << f.seconds << ' ' << f.loadSeconds << ' ' << f.cpuSeconds << ' '
+             << f.loadCpuSeconds << ' ' << f.peakKb << ' ' << f.loadKb << ' ' << f.outputBytes
+             << ' ' << f.error << '\n';
         const std::string text = line.str();
         if (write(fds[1], text.data(), text.size()) < 0) _exit(3);
         _exit(0);
@@ -99,7 +111,8 @@ Figures InChild(const std::function<Figures()>& work) {
     waitpid(pid, &status, 0);
     Figures f;
     std::istringstream in(text);
-    if (!(in >> f.ok >> f.seconds >> f.loadSeconds >> f.peakKb >> f.loadKb >> f.outputBytes)) {
+    if (!(in >> f.ok >> f.seconds >> f.loadSeconds >> f.cpuSeconds >> f.loadCpuSeconds >>
+          f.peakKb >> f.loadKb >> f.outputBytes)) {
         f.ok = false;
         f.error = "the measuring process died";
         return f;
@@ -167,9 +180,11 @@ Figures OrvaneRun(const Source& source, const std::vector<std::string>& columns,
 
     Figures f;
     const long before = CurrentRssKb();
+    const double cpu = CpuSeconds();
     const auto start = Clock::now();
     if (!table->Load(&connection, view.get())) return {.error = "load failed"};
     f.loadSeconds = Since(start);
+    f.loadCpuSeconds = CpuSeconds() - cpu;
     f.loadKb = CurrentRssKb() - before;
 
     orvane::Generator generator;
@@ -178,6 +193,7 @@ Figures OrvaneRun(const Source& source, const std::vector<std::string>& columns,
     generator.Activate();
     const std::string text = generator.Generate(screen);
     f.seconds = Since(start);
+    f.cpuSeconds = CpuSeconds() - cpu;
     f.outputBytes = static_cast<long>(text.size());
     f.ok = table->Values().Count() == static_cast<std::size_t>(rows) && !text.empty();
     if (!f.ok) f.error = "incomplete result";
@@ -214,6 +230,7 @@ Figures FloorRun(const Source& source, int rows, int columns) {
     std::string query = "select * from " + source.tableText;
 
     Figures f;
+    const double cpu = CpuSeconds();
     const auto start = Clock::now();
     if (!SQL_SUCCEEDED(SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(query.data()), SQL_NTS))) {
         return {.error = "floor: query failed"};
@@ -232,6 +249,7 @@ Figures FloorRun(const Source& source, int rows, int columns) {
     }
     SQLCloseCursor(stmt);
     f.seconds = Since(start);
+    f.cpuSeconds = CpuSeconds() - cpu;
     f.outputBytes = bytes;
     f.ok = fetched == rows;
     if (!f.ok) f.error = "floor: fetched " + std::to_string(fetched) + " rows";
@@ -267,14 +285,51 @@ Figures QueryToXmlRun(const std::string& envDir, const std::string& sql, const s
     return f;
 }
 
+// A command-line tool's own output of the same rows, written to a file.
+Figures CommandRun(const std::string& command, const std::string& out) {
+    Figures f;
+    const auto start = Clock::now();
+    if (std::system((command + " > " + Quote(out)).c_str()) != 0) {
+        return {.error = "command failed: " + command};
+    }
+    f.seconds = Since(start);
+    std::error_code error;
+    f.outputBytes = static_cast<long>(fs::file_size(out, error));
+    f.ok = !error && f.outputBytes > 0;
+    fs::remove(out, error);
+    return f;
+}
+
+// The generation part of a load + generate run.
+Figures WithoutLoad(Figures f) {
+    f.seconds -= f.loadSeconds;
+    f.loadKb = 0;
+    return f;
+}
+
+long CountRows(const Source& source) {
+    orvane::data::Connection connection;
+    connection.Open(source.connect);
+    return std::stol(connection.Execute("select count(*) from " + source.tableText)
+                         ->Field(std::size_t{0})
+                         .Value());
+}
+
 void PrintRow(const std::string& source, const std::string& what, const Figures& f, int rows,
               int cells) {
     if (!f.ok) {
         std::printf("%-11s %-30s FAILED: %s\n", source.c_str(), what.c_str(), f.error.c_str());
         return;
     }
-    std::printf("%-11s %-30s %8.3f %10.0f %9.1f", source.c_str(), what.c_str(), f.seconds,
-                f.seconds > 0 ? rows / f.seconds : 0.0, f.peakKb / 1024.0);
+    std::printf("%-11s %-30s %8.3f", source.c_str(), what.c_str(), f.seconds);
+    for (double value : {f.loadSeconds, f.cpuSeconds, f.loadCpuSeconds}) {
+        if (value > 0) {
+            std::printf(" %8.3f", value);
+        } else {
+            std::printf(" %8s", "-");
+        }
+    }
+    std::printf(" %10.0f %9.1f", f.seconds > 0 ? rows / f.seconds : 0.0, f.peakKb / 1024.0);
     if (f.loadKb > 0) {
         std::printf(" %9.1f", f.loadKb * 1024.0 / cells);
     } else {
@@ -295,6 +350,9 @@ class TestEnv {
     static std::unique_ptr<TestEnv> Start(const std::string& sourceDir) {
         char pattern[] = "/tmp/orvane-benchXXXXXX";
         if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+        // The database server runs as its own user and must reach its folder below this one.
+        fs::permissions(pattern, fs::perms::others_exec | fs::perms::group_exec,
+                        fs::perm_options::add);
         auto env = std::make_unique<TestEnv>(std::string(pattern) + "/env");
         env->owned_ = true;
         const std::string command = sourceDir + "/scripts/test-env.sh start " + Quote(env->dir_) +
@@ -355,8 +413,9 @@ int main(int argc, char** argv) {
 
         std::printf("Orvane generation benchmark: %d rows x %zu columns (%d cells), best of %d\n\n",
                     rows, columns.size(), cells, repeat);
-        std::printf("%-11s %-30s %8s %10s %9s %9s %9s\n", "source", "measurement", "seconds",
-                    "rows/s", "peak MB", "B/cell", "out MB");
+        std::printf("%-11s %-30s %8s %8s %8s %8s %10s %9s %9s %9s\n", "source", "measurement",
+                    "seconds", "load s", "cpu s", "load cpu", "rows/s", "peak MB", "B/cell",
+                    "out MB");
 
         const int xml = orvane::XML_CODE;
         const Figures sqliteXml =
@@ -379,8 +438,32 @@ int main(int argc, char** argv) {
         });
         PrintRow("PostgreSQL", "query_to_xml via psql", pgNative, rows, cells);
 
-        // INSERT statements (SQL screen) and their outside comparisons go here, measured the
-        // same way: OrvaneRun(source, columns, rows, orvane::SQL_CODE) against the tools' own.
+        // INSERT statements (SQL screen) beside the tools' own INSERT output.
+        const int sql = orvane::SQL_CODE;
+        const std::string scratch = env->Dir() + "/bench-out." + std::to_string(getpid());
+        const Figures sqliteSql =
+            Best(repeat, [&] { return OrvaneRun(sqlite, columns, rows, sql); });
+        PrintRow("SQLite", "load + INSERT stmts (Orvane)", sqliteSql, rows, cells);
+        const Figures sqliteSqlOnly = WithoutLoad(sqliteSql);
+        PrintRow("SQLite", "  INSERT generation alone", sqliteSqlOnly, rows, cells);
+        const std::string shell = "sqlite3 -cmd " + Quote(".mode insert EventLog") + " " +
+                                  Quote(env->Dir() + "/OrvaneSample.db") + " " +
+                                  Quote("select * from EventLog limit " + std::to_string(rows));
+        const Figures sqliteShell = Best(repeat, [&] { return CommandRun(shell, scratch); });
+        PrintRow("SQLite", "sqlite3 .mode insert (shell)", sqliteShell, rows, cells);
+
+        const Figures pgSql = Best(repeat, [&] { return OrvaneRun(pg, columns, rows, sql); });
+        PrintRow("PostgreSQL", "load + INSERT stmts (Orvane)", pgSql, rows, cells);
+        PrintRow("PostgreSQL", "  INSERT generation alone", WithoutLoad(pgSql), rows, cells);
+        // pg_dump cannot stop after n rows: it writes the whole table, counted as such.
+        const long pgRows = CountRows(pg);
+        std::string port;
+        std::ifstream(env->Dir() + "/pg.port") >> port;
+        const std::string dump = "PGPASSWORD=orvane_pw pg_dump --inserts -h 127.0.0.1 -p " + port +
+                                 " -U orvane -t " + Quote("\"EventLog\"") + " orvane_test";
+        const Figures pgDump = Best(repeat, [&] { return CommandRun(dump, scratch); });
+        PrintRow("PostgreSQL", "pg_dump --inserts (" + std::to_string(pgRows) + " rows)", pgDump,
+                 static_cast<int>(pgRows), static_cast<int>(pgRows) * (cells / rows));
 
         std::printf("\n");
         if (sqliteXml.ok) {
@@ -392,6 +475,17 @@ int main(int argc, char** argv) {
                        "<= 1", pgXml.seconds <= pgNative.seconds);
             PrintRatio("PostgreSQL: Orvane / floor", pgXml.seconds / pgFloor.seconds, "<= 2",
                        pgXml.seconds <= 2 * pgFloor.seconds);
+        }
+        if (sqliteSql.ok && sqliteShell.ok) {
+            PrintRatio("SQLite: INSERT generation / sqlite3 shell",
+                       sqliteSqlOnly.seconds / sqliteShell.seconds, "<= 2",
+                       sqliteSqlOnly.seconds <= 2 * sqliteShell.seconds);
+            std::printf("  %-44s %6.2f\n", "SQLite: load + INSERT / sqlite3 shell",
+                        sqliteSql.seconds / sqliteShell.seconds);
+        }
+        if (pgSql.ok && pgDump.ok) {
+            std::printf("  %-44s %6.2f\n", "PostgreSQL: load + INSERT / pg_dump, per row",
+                        (pgSql.seconds / rows) / (pgDump.seconds / static_cast<double>(pgRows)));
         }
         const long peak = std::max(sqliteXml.peakKb, pgXml.peakKb);
         PrintRatio("peak memory of load + XML text (MB)", peak / 1024.0, "< 150",

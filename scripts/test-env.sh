@@ -108,10 +108,16 @@ EOF
     cat >"$envdir/odbc.ini" <<EOF
 [ODBC Data Sources]
 OrvaneSample=SQLite3
+OrvaneSampleCopy=SQLite3
 OrvanePgTest=PostgreSQL Unicode
 
 [OrvaneSample]
 Description=Orvane sample database
+Driver=SQLite3
+Database=$envdir/OrvaneSample.db
+
+[OrvaneSampleCopy]
+Description=A second data source on the same driver, for the connection dialog's driver list
 Driver=SQLite3
 Database=$envdir/OrvaneSample.db
 

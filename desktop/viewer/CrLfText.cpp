@@ -4,9 +4,7 @@
 
 namespace orvane {
 
-bool CrLfText::isDocumentLineEnd(QChar c) {
-    return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
+bool CrLfText::isDocumentLineEnd(QChar c) { return c == u'\n' || c == QChar::ParagraphSeparator; }
 
 QString CrLfText::toDocument(QStringView crLf) {
     // Written through a pointer: these texts run to megabytes.
@@ -17,6 +15,10 @@ QString CrLfText::toDocument(QStringView crLf) {
         if (c == u'\r') {
             if (i + 1 < crLf.size() && crLf[i + 1] == u'\n') ++i;
             *to++ = u'\n';
+        } else if (c == u'\n') {
+            // A lone LF (inside a value) stays a LF: the document keeps it as a line separator
+            // within the paragraph, so saving gives back the value's own bytes.
+            *to++ = QChar::LineSeparator;
         } else {
             *to++ = c;
         }
@@ -32,6 +34,8 @@ QString CrLfText::fromDocument(QStringView document) {
     for (const QChar c : document) {
         if (isDocumentLineEnd(c)) {
             *to++ = u'\r';
+            *to++ = u'\n';
+        } else if (c == QChar::LineSeparator) {
             *to++ = u'\n';
         } else {
             *to++ = c;

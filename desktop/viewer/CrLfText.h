@@ -13,11 +13,13 @@ namespace orvane {
 // An object indexes the line ends of one document text so positions can be mapped both ways.
 class CrLfText {
   public:
-    // CR LF text → document text: CR LF, a lone CR and a lone LF each become one line end.
+    // CR LF text → document text: CR LF and a lone CR each become one line end; a lone LF
+    // (a line break inside a value) becomes a line separator, so it survives the round trip.
     static QString toDocument(QStringView crLf);
-    // Document text → CR LF text: every line end of the document becomes CR LF.
+    // Document text → CR LF text: every line end of the document becomes CR LF, every line
+    // separator LF again.
     static QString fromDocument(QStringView document);
-    // True for the characters a document uses for a line end.
+    // True for the characters a document uses for a line end (one that stands for CR LF).
     static bool isDocumentLineEnd(QChar c);
 
     explicit CrLfText(QStringView document);

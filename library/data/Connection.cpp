@@ -260,7 +260,7 @@ std::vector<DataSourceInfo> ListDataSources() {
         env.Check(SQLSetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION,
                                 reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
                   "Selecting ODBC 3 behaviour failed");
-        SQLCHAR name[SQL_MAX_DSN_LENGTH + 1];
+        SQLCHAR name[256];
         SQLCHAR driver[512];
         SQLUSMALLINT direction = SQL_FETCH_FIRST;
         while (true) {

@@ -22,29 +22,30 @@ bool IsPlain(unsigned char c) {
     return c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127);
 }
 
-// Appends text to out with control characters (other than TAB, LF, CR), noncharacters and
-// bytes that are not valid UTF-8 replaced by "?".
-void FilterInto(const std::string& text, std::string& out) {
-    out.clear();
-    out.reserve(text.size());
+// Calls emit with the pieces of text that pass the filter and "?" for each character that
+// does not: control characters other than TAB, LF and CR, noncharacters and bytes that are not
+// valid UTF-8. Plain text comes out as one piece, without a copy.
+template <class Emit>
+void FilterPieces(const std::string& text, Emit emit) {
+    std::size_t from = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsPlain(c)) {
-            out += static_cast<char>(c);
             ++i;
             continue;
         }
         unsigned cp = 0;
         const std::size_t len = c >= 0x80 ? DecodeUtf8(text, i, cp) : 0;
-        const bool keep = len != 0 && cp > 0x9F && cp != 0xFFFE && cp != 0xFFFF;
-        if (keep) {
-            out.append(text, i, len);
+        if (len != 0 && cp > 0x9F && cp != 0xFFFE && cp != 0xFFFF) {
             i += len;
-        } else {
-            out += '?';
-            i += len == 0 ? 1 : len;
+            continue;
         }
+        emit(text.data() + from, i - from);
+        emit("?", 1);
+        i += len == 0 ? 1 : len;
+        from = i;
     }
+    emit(text.data() + from, text.size() - from);
 }
 }  // namespace
 
@@ -72,7 +73,8 @@ std::string Cache::GetTempFileName() {
 
 std::string Cache::Filter(const std::string& text) {
     std::string out;
-    FilterInto(text, out);
+    out.reserve(text.size());
+    FilterPieces(text, [&out](const char* data, std::size_t n) { out.append(data, n); });
     return out;
 }
 
@@ -84,10 +86,11 @@ void Cache::WriteTofile(const std::string& sRecord) {
         std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
     }
     if (file_ == nullptr) throw OrvaneError("The temporary file " + path_ + " is already closed");
-    FilterInto(sRecord, filtered_);
-    if (std::fwrite(filtered_.data(), 1, filtered_.size(), file_) != filtered_.size()) {
-        throw OrvaneError(SystemError("Cannot write", path_));
-    }
+    bool written = true;
+    FilterPieces(sRecord, [this, &written](const char* data, std::size_t n) {
+        if (n != 0) written = written && std::fwrite(data, 1, n, file_) == n;
+    });
+    if (!written) throw OrvaneError(SystemError("Cannot write", path_));
 }
 
 void Cache::CloseFile() {

@@ -37,7 +37,6 @@ class Cache {
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::string filtered_;  // reused by every write
 };
 
 }  // namespace orvane

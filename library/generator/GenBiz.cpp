@@ -1,7 +1,46 @@
 #include "generator/Generator.h"
+#include "generator/SchemaTools.h"
+#include "generator/XMLTools.h"
+#include "model/ODBCTable.h"
+#include "settings/Config.h"
+#include "templates/Templates.h"
 
 namespace orvane {
 
-std::string Generator::GenBiz() { return {}; }
+std::string Generator::GenBiz() {
+    const ODBCTable& table = RequireTable();
+    const Config& config = RequireConfig();
+    // Column names follow the W3C schema screen's case rule, so both schemas agree on them.
+    const std::int16_t rule = config.IsUppercase(XSD_CODE);
+
+    ResetTemplateParams(7);
+    std::string elements;
+    std::string elementTypes;
+    const std::size_t count = table.Fields().Count();
+    for (std::size_t j = 1; j <= count; ++j) {
+        const ODBCField& field = table.Fields().Item(j);
+        SetTemplateParam(0, "FIELD_NAME", XmlName(field.FieldNameEx(rule)));
+        SetTemplateParam(1, "MIN_OCCURS", MinOccurs(field));
+        SetTemplateParam(2, "MAX_OCCURS", "1");
+        std::string element = template_.LoadTemplate("\\templates\\biz\\element.tpl");
+        elements += template_.ProcessTemplate(element);
+
+        SetTemplateParam(1, "FIELD_TYPE", field.XsdType());
+        SetTemplateParam(2, "RESTRICTIONS", BizRestrictions(field));
+        std::string elementType = template_.LoadTemplate("\\templates\\biz\\elementtype.tpl");
+        elementTypes += template_.ProcessTemplate(elementType);
+    }
+
+    SetTemplateParam(
+        0, "XML_ROOT",
+        SchemaRootName(table.Alias(), config.Suffix(BIZ_CODE), config.IsUppercase(XML_CODE)));
+    SetTemplateParam(1, "COMMENTS", CommentHeader("Biztalk schema "));
+    SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), BIZ_CODE));
+    SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), BIZ_CODE)));
+    SetTemplateParam(4, "ELEMENTS", elements);
+    SetTemplateParam(5, "ELEMENT_TYPES", elementTypes);
+    std::string schema = template_.LoadTemplate("\\templates\\biz\\schema.tpl");
+    return template_.ProcessTemplate(schema);
+}
 
 }  // namespace orvane

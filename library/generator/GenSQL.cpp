@@ -1,7 +1,161 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "generator/Cache.h"
 #include "generator/Generator.h"
+#include "model/Host.h"
+#include "model/ODBCTable.h"
+#include "model/ODBCTools.h"
+#include "model/OrvaneError.h"
+#include "settings/Config.h"
+#include "templates/Templates.h"
 
 namespace orvane {
 
-std::string Generator::GenSQL() { return {}; }
+namespace {
+constexpr const char* kCrLf = "\r\n";
+
+// The pieces of the script that are built from the columns alone (with the first row).
+struct ColumnTexts {
+    std::string create;
+    std::string select;
+    std::string sqlServerFields;
+    std::string oracleFields;
+};
+
+void AddColumnTexts(ColumnTexts& texts, const ODBCField& f, bool first, int sqlRule, int xmlRule,
+                    const std::string& oraChar) {
+    const std::string name = f.FieldNameSQL();
+    if (!first) {
+        texts.create += std::string(",") + kCrLf + "\t";
+        texts.select += std::string("||") + kCrLf + "\t";
+    }
+    texts.create += name + " " + f.DbType() + NullConstraint(f);
+
+    const std::string sqlName = f.FieldNameEx(static_cast<std::int16_t>(sqlRule));
+    texts.select += "'<" + sqlName + ">'||" + name + "||'</" + sqlName + ">'";
+
+    const std::string xmlName = f.FieldNameEx(static_cast<std::int16_t>(xmlRule));
+    texts.sqlServerFields += "^<" + xmlName + "^>'+convert(varchar(" +
+                             std::to_string(f.FieldSize()) + "),isnull(" + f.FieldNameEx(3) +
+                             ",''))+'^</" + xmlName + "^>";
+    texts.oracleFields += "  UTL_FILE.put(iFile_Handle,'<" + xmlName + ">'||" + oraChar + "||'</" +
+                          xmlName + ">');" + kCrLf;
+}
+}  // namespace
+
+std::string Generator::ToOraChar(const ODBCField& field) const {
+    const std::string s = ":new." + field.FieldName();
+    switch (field.ODBCType()) {
+        case 2:
+        case 3:
+        case 5:
+        case 14:
+        case 16:
+        case 20:
+        case 131:
+            return "to_char(" + s + ")";
+        case 7:
+        case 133:
+        case 135:
+            return "to_char(" + s + ",'mm/dd/yyyy')";
+        default:
+            return s;
+    }
+}
+
+std::string Generator::GenSQL() {
+    const ODBCTable& table = RequireTable();
+    const Config& config = RequireConfig();
+    // The trigger needs the key column; fail before any work rather than after it.
+    if (table.PKs().Empty()) {
+        throw OrvaneError("The SQL script needs a primary key column, and table " + table.Name() +
+                          " has none marked");
+    }
+    const int sqlRule = config.IsUppercase(SQL_CODE);
+    const int xmlRule = config.IsUppercase(XML_CODE);
+    const auto& fields = table.Fields();
+    const std::size_t columns = fields.Count();
+
+    ColumnTexts texts;
+    texts.create = "create table " + table.Name() + " (" + kCrLf + "\t";
+    texts.select = std::string("select ") + kCrLf + "'<" + table.Alias() + ">'||" + kCrLf + "\t";
+
+    // Every row names the same columns; only the values differ.
+    std::string columnList = "(";
+    std::vector<int> types;
+    types.reserve(columns);
+    for (std::size_t j = 1; j <= columns; ++j) {
+        if (j != 1) columnList += ",";
+        columnList += fields.Item(j).FieldNameSQL();
+        types.push_back(fields.Item(j).ODBCType());
+    }
+    columnList += ") ";
+    const std::string insertInto = "insert into " + table.Name();
+
+    const std::size_t rows = table.MaxRows() > 0
+                                 ? std::min<std::size_t>(static_cast<std::size_t>(table.MaxRows()),
+                                                         table.Values().Count())
+                                 : 0;
+    // The statements go to a temporary file, not into a growing text; the file is deleted
+    // when the cache goes out of scope, also when a row fails.
+    std::string inserts;
+    {
+        Cache cache;
+        std::string statement;
+        for (std::size_t i = 1; i <= rows; ++i) {
+            cache.WriteTofile(insertInto);
+            const ODBCTable::Row& row = table.Values().Item(i);
+            statement = columnList;
+            statement += " values (";
+            for (std::size_t j = 1; j <= columns; ++j) {
+                if (j != 1) statement += ',';
+                const ODBCField& cell = row.Item(j);
+                statement += FormatSqlValue(cell.Value(), cell.ValueIsNull(), types[j - 1]);
+                if (i == 1) {
+                    const ODBCField& f = fields.Item(j);
+                    AddColumnTexts(texts, f, j == 1, sqlRule, xmlRule, ToOraChar(f));
+                }
+            }
+            statement += ") ";
+            statement += kCrLf;
+            statement += ";";
+            statement += kCrLf;
+            cache.WriteTofile(statement);
+            if (!isActive()) break;
+            Host::DoEvents();
+            if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " Insert statements.");
+        }
+        inserts = cache.GetFile();
+    }
+
+    ResetTemplateParams(6);
+    SetTemplateParam(0, "TABLE_NAME", table.TableName());
+    SetTemplateParam(1, "XML_SUFFIX", config.Screens().Item("3")->Suffix);
+    SetTemplateParam(2, "XML_FIELDS", texts.sqlServerFields);
+    SetTemplateParam(3, "PK_NAME", table.PKs().Item(1).FieldNameSQL());
+    SetTemplateParam(4, "ALIAS", table.Alias());
+    std::string sqlServer = Template().LoadTemplate("\\templates\\sql\\sqlservertrigger.tpl");
+    Template().ProcessTemplate(sqlServer);
+
+    SetTemplateParam(2, "XML_FIELDS", texts.oracleFields);
+    SetTemplateParam(3, "LONG_TABLE_NAME", table.Name());
+    std::string oracle = Template().LoadTemplate("\\templates\\sql\\oracletrigger.tpl");
+    Template().ProcessTemplate(oracle);
+
+    texts.select += std::string(kCrLf) + "||'</" + table.Alias() + ">'" + kCrLf + "from " +
+                    table.Name() + ";" + kCrLf;
+
+    std::string result;
+    result.reserve(texts.create.size() + sqlServer.size() + oracle.size() + texts.select.size() +
+                   inserts.size() + 16);
+    result += texts.create + kCrLf + ");" + kCrLf;
+    result += sqlServer + kCrLf;
+    result += oracle + kCrLf;
+    result += texts.select + kCrLf;
+    result += inserts;
+    return result;
+}
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #include "generator/XMLTools.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "generator/Utf8.h"
 #include "model/ODBCField.h"
@@ -96,6 +97,67 @@ std::string XmlName(const std::string& name) {
         i += len;
     }
     return changed ? out : name;
+}
+
+namespace {
+// One facet line: ten tabs, then the facet element.
+std::string Facet(const std::string& name, std::int32_t value) {
+    return Indent(10) + "<xs:" + name + " value=\"" + std::to_string(value) + "\"/>";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+}  // namespace
+
+// Only facets the column's schema type accepts are written, so the schema stays valid:
+// xs:float takes no digit facets, xs:int fixes fractionDigits at 0 and needs totalDigits >= 1,
+// and a length is never negative.
+std::string XsdRestrictions(const ODBCField& field) {
+    std::vector<std::string> lines;
+    switch (field.ODBCType()) {
+        case 5:
+        case 14:
+        case 131:
+            break;
+        case 20:
+        case 2:
+        case 3:
+            if (field.Precision() >= 1) lines.push_back(Facet("totalDigits", field.Precision()));
+            if (field.NumericScale() == 0) lines.push_back(Facet("fractionDigits", 0));
+            break;
+        case 7:
+        case 133:
+        case 135:
+            lines.push_back(Indent(10) + "<xs:whiteSpace value=\"collapse\"/>");
+            break;
+        default:
+            lines.push_back(Facet("minLength", 0));
+            if (field.FieldSize() >= 0) lines.push_back(Facet("maxLength", field.FieldSize()));
+    }
+    return JoinLines(lines);
+}
+
+std::string BizRestrictions(const ODBCField& field) {
+    switch (field.ODBCType()) {
+        case 5:
+        case 14:
+        case 131:
+        case 20:
+        case 2:
+        case 3:
+        case 7:
+        case 133:
+        case 135:
+            return {};
+        default:
+            return "dt:minLength=\"0\" dt:maxLength=\"" + std::to_string(field.FieldSize()) + "\"";
+    }
 }
 
 }  // namespace orvane

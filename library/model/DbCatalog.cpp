@@ -63,13 +63,37 @@ ColumnList ReadColumns(data::Connection& connection, const std::string& schema,
 }
 }  // namespace
 
+namespace {
+bool IsPostgres(const std::string& dbmsName) {
+    std::string upper = dbmsName;
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper.find("POSTGRES") != std::string::npos;
+}
+
+// PostgreSQL folds unquoted names to lower case, so any name that is not a plain lower-case
+// identifier only reaches its table when quoted.
+bool NeedsPostgresQuotes(const std::string& name) {
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return true;
+    return name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos;
+}
+
+std::string Quoted(const std::string& name, const std::string& dbmsName) {
+    return GetQuoteChar(dbmsName, true) + name + GetQuoteChar(dbmsName, false);
+}
+}  // namespace
+
 std::string DbCatalog::FullName(const std::string& tableName, const std::string& schema,
                                 const std::string& dbmsName) {
+    const bool postgres = IsPostgres(dbmsName);
     std::string name = tableName;
-    if (name.find_first_of(" $") != std::string::npos) {
-        name = GetQuoteChar(dbmsName, true) + name + GetQuoteChar(dbmsName, false);
+    if (name.find_first_of(" $") != std::string::npos || (postgres && NeedsPostgresQuotes(name))) {
+        name = Quoted(name, dbmsName);
     }
-    return schema.empty() ? name : schema + "." + name;
+    if (schema.empty()) return name;
+    return (postgres && NeedsPostgresQuotes(schema) ? Quoted(schema, dbmsName) : schema) + "." +
+           name;
 }
 
 DbCatalog DbCatalog::Read(data::Connection& connection,

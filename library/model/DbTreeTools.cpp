@@ -40,7 +40,10 @@ std::string GetQuoteChar(const std::string& dbmsName, bool opening) {
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    if (upper.find("ORAC") != std::string::npos) return "\"";
+    // PostgreSQL, like Oracle, rejects square brackets and quotes with double quotes.
+    if (upper.find("ORAC") != std::string::npos || upper.find("POSTGRES") != std::string::npos) {
+        return "\"";
+    }
     return opening ? "[" : "]";
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/ODBCField.h"
+
 namespace orvane {
 
 TypeClass ClassOf(int typeCode) {
@@ -156,5 +158,115 @@ std::string FixName(const std::string& name, int caseRule) {
             return "";
     }
 }
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from position at onward; returns how many there were.
+std::size_t SkipDigits(const std::string& s, std::size_t& at) {
+    const std::size_t from = at;
+    while (at < s.size() && IsDigit(s[at])) ++at;
+    return at - from;
+}
+
+// [+-] digits [. digits] [e [+-] digits], with at least one digit before the exponent: the
+// only text that may stand unquoted in a statement.
+bool IsPlainNumber(const std::string& s) {
+    std::size_t at = 0;
+    if (at < s.size() && (s[at] == '+' || s[at] == '-')) ++at;
+    std::size_t digits = SkipDigits(s, at);
+    if (at < s.size() && s[at] == '.') {
+        ++at;
+        digits += SkipDigits(s, at);
+    }
+    if (digits == 0) return false;
+    if (at < s.size() && (s[at] == 'e' || s[at] == 'E')) {
+        ++at;
+        if (at < s.size() && (s[at] == '+' || s[at] == '-')) ++at;
+        if (SkipDigits(s, at) == 0) return false;
+    }
+    return at == s.size();
+}
+
+// The number written by exactly n digits at s[at...], or -1.
+int FixedNumber(const std::string& s, std::size_t at, std::size_t n) {
+    if (at + n > s.size()) return -1;
+    int value = 0;
+    for (std::size_t k = at; k < at + n; ++k) {
+        if (!IsDigit(s[k])) return -1;
+        value = value * 10 + (s[k] - '0');
+    }
+    return value;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// "hh:mm[:ss[.fraction]]" from position at to the end of s.
+bool IsIsoTime(const std::string& s, std::size_t at) {
+    const int hour = FixedNumber(s, at, 2);
+    const int minute = FixedNumber(s, at + 3, 2);
+    if (minute < 0 || hour < 0 || hour > 23 || minute > 59 || s[at + 2] != ':') return false;
+    at += 5;
+    if (at == s.size()) return true;
+    const int second = FixedNumber(s, at + 1, 2);
+    if (s[at] != ':' || second < 0 || second > 59) return false;
+    at += 3;
+    if (at == s.size()) return true;
+    if (s[at] != '.') return false;
+    ++at;
+    return SkipDigits(s, at) > 0 && at == s.size();
+}
+
+// The year of an ISO date "yyyy-mm-dd", optionally followed by " " or "T" and a time of day;
+// -1 when the text is not such a date.
+int IsoDateYear(const std::string& s) {
+    const int year = FixedNumber(s, 0, 4);
+    const int month = FixedNumber(s, 5, 2);
+    const int day = FixedNumber(s, 8, 2);
+    if (day < 0 || year < 0 || s[4] != '-' || s[7] != '-' || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
+        return -1;
+    }
+    if (s.size() == 10) return year;
+    if ((s[10] != ' ' && s[10] != 'T') || !IsIsoTime(s, 11)) return -1;
+    return year;
+}
+
+std::string QuoteText(const std::string& value) {
+    std::string out;
+    out.reserve(value.size() + 8);
+    out += '\'';
+    for (char c : value) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    out += '\'';
+    return out;
+}
+}  // namespace
+
+std::string FormatSqlValue(const std::string& value, bool isNull, int typeCode) {
+    if (isNull) return "NULL";
+    switch (ClassOf(typeCode)) {
+        case TypeClass::Numeric:
+            if (value.empty()) return "0";
+            return IsPlainNumber(value) ? value : QuoteText(value);
+        case TypeClass::Date: {
+            if (value.empty() || value == "NULL") return "NULL";
+            const int year = IsoDateYear(value);
+            if (year < 1900) return "NULL";
+            return "{d'" + value.substr(0, 10) + "'}";
+        }
+        case TypeClass::Text:
+            break;
+    }
+    return value.empty() ? "''" : QuoteText(value);
+}
+
+std::string NullConstraint(const ODBCField& field) { return field.IsNull() ? "" : " NOT NULL"; }
 
 }  // namespace orvane

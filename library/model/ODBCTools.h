@@ -4,6 +4,8 @@
 
 namespace orvane {
 
+class ODBCField;
+
 // The three classes most maps sort an ADO type code into.
 enum class TypeClass { Numeric, Date, Text };
 
@@ -26,7 +28,14 @@ std::string MapAdoType(int typeCode);
 // "_", then the case rule (0 first upper rest lower, 1 upper, 2 lower, 3 as is, other: empty).
 std::string FixName(const std::string& name, int caseRule);
 
-// A stored value as an SQL literal, by the class of its type code.
+// A stored value as an SQL literal, by the class of its type code. A database null is NULL in
+// every class; an empty value is 0, NULL or '' by class. Numbers are written as they are only
+// when they are plain decimal numbers, anything else is quoted as text, so no value can end
+// the literal early. Dates are read as ISO text ("yyyy-mm-dd", optionally followed by a time);
+// a date that cannot be read, or one before 1900, is NULL. The time of day is not written.
 std::string FormatSqlValue(const std::string& value, bool isNull, int typeCode);
+
+// " NOT NULL" for a column that does not accept nulls, else "".
+std::string NullConstraint(const ODBCField& field);
 
 }  // namespace orvane

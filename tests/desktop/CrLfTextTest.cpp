@@ -15,7 +15,9 @@ TEST(CrLfTextTest, ConvertsBetweenCrLfAndDocumentText) {
         {u"", u"", u""},
         {u"\r\n\r\n", u"\n\n", u"\r\n\r\n"},
         {u"x\r\n", u"x\n", u"x\r\n"},
-        {u"a\nb", u"a\nb", u"a\r\nb"},  // a lone LF is a line end too
+        // A lone LF (a line break inside a value) stays a LF, held as a line separator.
+        {u"a\nb", u"a\u2028b", u"a\nb"},
+        {u"Line one\nLine two\r\n", u"Line one\u2028Line two\n", u"Line one\nLine two\r\n"},
         {u"a\rb", u"a\nb", u"a\r\nb"},  // and so is a lone CR
         {u"a\r\r\nb", u"a\n\nb", u"a\r\n\r\nb"},
         {u"\u00e9\t\u20ac\r\n", u"\u00e9\t\u20ac\n", u"\u00e9\t\u20ac\r\n"},
@@ -27,8 +29,8 @@ TEST(CrLfTextTest, ConvertsBetweenCrLfAndDocumentText) {
                   QString::fromUtf16(c.back))
             << crLf.toStdString();
     }
-    // A document's own paragraph and line separators are line ends as well.
-    EXPECT_EQ(CrLfText::fromDocument(u"a\u2029b\u2028c"), QStringLiteral("a\r\nb\r\nc"));
+    // A document's own paragraph separators are line ends as well; line separators are LFs.
+    EXPECT_EQ(CrLfText::fromDocument(u"a\u2029b\u2028c"), QStringLiteral("a\r\nb\nc"));
 }
 
 TEST(CrLfTextTest, MapsPositionsBothWays) {

@@ -139,13 +139,18 @@ TEST_F(GenXMLSample, ProgressEveryHundredRows) {
 }
 
 TEST_F(GenXMLSample, StopWhileRowFiveIsBuiltKeepsRowsOneToFive) {
+    auto loaded = source_->Load("EventLog", {"EventID"}, 50);
+    loaded->SetAlias("E");
+    generator_.SetTable(loaded);
+    generator_.Activate();
     int pumped = 0;
     // The pump runs after each row is built; clearing the flag in the fourth lets row 5 be
     // built and then end the document.
     Host::SetEventPump([&] {
         if (++pumped == 4) generator_.DeActivate();
     });
-    const std::string text = Generate("EventLog", {"EventID"}, 50, "E");
+    const std::string text = generator_.GenXML();
+    EXPECT_EQ(pumped, 4);
     EXPECT_EQ(Count(text, "\t<E>\r\n"), 5u);
     EXPECT_NE(text.find("<EventID>5</EventID>\r\n\t</E>\r\n</EList>\r\n\r\n"), std::string::npos);
     EXPECT_EQ(text.find("<EventID>6</EventID>"), std::string::npos);

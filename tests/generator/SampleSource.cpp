@@ -15,7 +15,8 @@ SampleSource::SampleSource() : connection_(std::make_shared<data::Connection>())
 
 std::shared_ptr<ODBCTable> SampleSource::Load(const std::string& fullName,
                                               const std::vector<std::string>& columns,
-                                              std::int16_t rows, bool all) {
+                                              std::int16_t rows, bool all,
+                                              const std::vector<std::string>& keys) {
     const std::unique_ptr<PlainTreeNode> root = catalog_.BuildTree("OrvaneSample");
     PlainTreeNode* tableNode = nullptr;
     for (const auto& folder : root->Children()) {
@@ -29,6 +30,7 @@ std::shared_ptr<ODBCTable> SampleSource::Load(const std::string& fullName,
         const bool ticked =
             all || std::find(columns.begin(), columns.end(), column->Text()) != columns.end();
         column->SetChecked(ticked);
+        if (std::find(keys.begin(), keys.end(), column->Text()) != keys.end()) column->SetImage(4);
     }
     auto table = std::make_shared<ODBCTable>();
     table->SetMaxRows(rows);

@@ -21,10 +21,11 @@ class SampleSource {
     data::Connection& Connection() { return *connection_; }
 
     // Loads a table by its full name with the given columns ticked (all when `all` is true)
-    // and MaxRows rows. The table is active during the load.
+    // and MaxRows rows, the columns named in keys marked as keys. The table is active during
+    // the load.
     std::shared_ptr<ODBCTable> Load(const std::string& fullName,
                                     const std::vector<std::string>& columns, std::int16_t rows,
-                                    bool all = false);
+                                    bool all = false, const std::vector<std::string>& keys = {});
 
   private:
     std::shared_ptr<data::Connection> connection_;

@@ -31,7 +31,13 @@ TEST(ModelDbCatalog, FullNamesEncloseBlanksAndDollarsButNeverTheSchema) {
         {"Sheet1$", "", "EXCEL", "[Sheet1$]"},
         {"Orders", "", "SQLite", "Orders"},
         {"Orders", "my schema", "SQLite", "my schema.Orders"},
-        {"Price$History", "a$b", "PostgreSQL", "a$b.[Price$History]"},
+        {"Price$History", "a$b", "SQLite", "a$b.[Price$History]"},
+        // PostgreSQL folds unquoted names to lower case and rejects brackets.
+        {"Price$History", "public", "PostgreSQL 15.1", "public.\"Price$History\""},
+        {"Customers", "public", "PostgreSQL", "public.\"Customers\""},
+        {"customers", "public", "PostgreSQL", "public.customers"},
+        {"order_2", "My Schema", "PostgreSQL", "\"My Schema\".order_2"},
+        {"2nd", "", "PostgreSQL", "\"2nd\""},
         {"Order#1", "", "SQLite", "Order#1"},
         {"", "", "SQLite", ""},
     };
@@ -98,8 +104,8 @@ const DbCatalog::Table* FindTable(const DbCatalog::Folder& folder, const std::st
 struct CatalogSource {
     const char* label;
     ConnectionInput (*input)();
-    const char* schemaPrefix;  // how the source's default schema shows in full names
-    std::vector<std::pair<std::string, Columns>> extraTables;
+    const char* schema;  // the source's default schema ("" where it has none)
+    std::vector<std::pair<std::pair<std::string, std::string>, Columns>> extraTables;
 };
 
 void PrintTo(const CatalogSource& source, std::ostream* out) { *out << source.label; }
@@ -120,29 +126,35 @@ TEST_P(ModelDbCatalogSource, ReadsFoldersTablesAndColumnsAsTheTreeShowsThem) {
     EXPECT_EQ(catalog.folders[1].name, "Tables");
     EXPECT_EQ(catalog.folders[2].name, "Views");
 
-    const std::string p = source.schemaPrefix;
+    // Full names as this source quotes them (the quoting rules are checked on their own above).
+    auto name = [&](const std::string& table, const std::string& schema = "") {
+        return DbCatalog::FullName(table, schema.empty() ? source.schema : schema,
+                                   catalog.dbmsName);
+    };
     std::vector<std::pair<std::string, Columns>> tables = {
-        {p + "Customers",
+        {name("Customers"),
          {"CustomerID", "CompanyName", "ContactName", "CountryCode", "City", "Phone", "CreditLimit",
           "IsActive", "Notes", "CreatedAt"}},
-        {p + "[Order Details]", {"OrderID", "ProductID", "UnitPrice", "Quantity", "Discount"}},
-        {p + "[Price$History]", {"ProductID", "ValidFrom", "Price", "Changed By"}},
-        {p + "Orders",
+        {name("Order Details"), {"OrderID", "ProductID", "UnitPrice", "Quantity", "Discount"}},
+        {name("Price$History"), {"ProductID", "ValidFrom", "Price", "Changed By"}},
+        {name("Orders"),
          {"OrderID", "CustomerID", "OrderDate", "RequiredDate", "ShippedAt", "DeliveryWindow",
           "Freight", "ShipName", "ShipAddress", "Comment"}},
     };
-    tables.insert(tables.end(), source.extraTables.begin(), source.extraTables.end());
+    for (const auto& [schemaAndTable, columns] : source.extraTables) {
+        tables.emplace_back(name(schemaAndTable.second, schemaAndTable.first), columns);
+    }
     for (const auto& [name, columns] : tables) {
         const DbCatalog::Table* table = FindTable(catalog.folders[1], name);
         ASSERT_NE(table, nullptr) << name;
         EXPECT_EQ(table->columns, columns) << name;
         EXPECT_EQ(FindTable(catalog.folders[2], name), nullptr) << name;
     }
-    const DbCatalog::Table* view = FindTable(catalog.folders[2], p + "OrderSummary");
+    const DbCatalog::Table* view = FindTable(catalog.folders[2], name("OrderSummary"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->columns, (Columns{"OrderID", "CompanyName", "OrderDate", "Lines", "Total"}));
-    EXPECT_EQ(FindTable(catalog.folders[1], p + "OrderSummary"), nullptr);
-    const DbCatalog::Table* events = FindTable(catalog.folders[1], p + "EventLog");
+    EXPECT_EQ(FindTable(catalog.folders[1], name("OrderSummary")), nullptr);
+    const DbCatalog::Table* events = FindTable(catalog.folders[1], name("EventLog"));
     ASSERT_NE(events, nullptr);
     EXPECT_EQ(events->columns.size(), 20u);
 
@@ -183,8 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CatalogSource{
                         "Postgres",
                         test::PostgresTest,
-                        "public.",
-                        {{"archive.OldOrders", {"OrderID", "OrderDate", "Total", "Note"}}}}),
+                        "public",
+                        {{{"archive", "OldOrders"}, {"OrderID", "OrderDate", "Total", "Note"}}}}),
     [](const testing::TestParamInfo<CatalogSource>& info) { return info.param.label; });
 
 // A view whose table was dropped: the driver cannot list its columns, so it stays without them.

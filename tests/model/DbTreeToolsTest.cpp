@@ -104,7 +104,7 @@ TEST(ModelDbTreeTools, QuoteCharactersByDatabaseSystem) {
         {"MyOrAcLe", "\"", "\""},
         {"orac", "\"", "\""},
         {"SQLite", "[", "]"},
-        {"PostgreSQL", "[", "]"},
+        {"PostgreSQL", "\"", "\""},
         {"ORA", "[", "]"},
         {"", "[", "]"},
         {"Microsoft SQL Server", "[", "]"},

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "model/LibraryFolder.h"
 #include "templates/Template.h"
 #include "templates/Templates.h"
 

@@ -48,7 +48,8 @@ TEST(GenApp, FindTableByFullName) {
 }
 
 TEST(GenApp, TableNodeTicksColumnsAndMarksKeys) {
-    const DbCatalog::Table& table = SmallCatalog().folders[1].tables[0];
+    const DbCatalog catalog = SmallCatalog();
+    const DbCatalog::Table& table = catalog.folders[1].tables[0];
     const auto node = GenApp::TableNode(table, {"unit price", "Qty"}, {"OrderID"});
     EXPECT_EQ(node->Key(), "TABLE#[Order Details]");
     EXPECT_EQ(node->Text(), "[Order Details]");
@@ -68,13 +69,15 @@ TEST(GenApp, TableNodeTicksColumnsAndMarksKeys) {
         EXPECT_EQ(child.Image(), expected[i].image) << expected[i].text;
     }
     // No --columns: every column is ticked.
-    for (const auto& child : GenApp::TableNode(table, {}, {})->Children()) {
+    const auto all = GenApp::TableNode(table, {}, {});
+    for (const auto& child : all->Children()) {
         EXPECT_TRUE(child->Checked());
     }
 }
 
 TEST(GenApp, UnknownColumnOrKeyFails) {
-    const DbCatalog::Table& table = SmallCatalog().folders[1].tables[0];
+    const DbCatalog catalog = SmallCatalog();
+    const DbCatalog::Table& table = catalog.folders[1].tables[0];
     for (const auto& [columns, keys] :
          std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>>{
              {{"Nope"}, {}}, {{}, {"Unit_Price"}}}) {
@@ -110,6 +113,29 @@ TEST(GenApp, UsageErrorAndHelpNeedNoDatabase) {
     EXPECT_TRUE(out.str().empty());
     EXPECT_EQ(app.Run({"--help"}), 0);
     EXPECT_EQ(out.str(), GenOptions::Usage());
+}
+
+}  // namespace
+}  // namespace orvane::gen
+
+namespace orvane::gen {
+namespace {
+
+TEST(GenApp, ListsAndGeneratesInProcess) {
+    std::ostringstream out;
+    std::ostringstream err;
+    GenApp app(out, err);
+    EXPECT_EQ(app.Run({"--dsn", "OrvaneSample", "--list"}), 0) << err.str();
+    EXPECT_NE(out.str().find("\n    Customers\n      CustomerID\n"), std::string::npos);
+    out.str("");
+    EXPECT_EQ(
+        app.Run({"--dsn", "OrvaneSample", "--table", "customers", "--keys", "customerid",
+                 "--columns", "CUSTOMERID", "--rows", "1", "--screens", "xml", "--alias", "C"}),
+        0)
+        << err.str();
+    EXPECT_NE(out.str().find("\t<C>\r\n\t\t<CustomerID>1</CustomerID>\r\n\t</C>\r\n"),
+              std::string::npos)
+        << out.str();
 }
 
 }  // namespace

@@ -44,7 +44,12 @@ class OrvaneGenRun : public ::testing::Test {
 
     // env: extra "NAME=value " assignments for this run only.
     Result Run(const std::vector<std::string>& args, const std::string& env = "") const {
-        std::string command = env + Quote(test::EnvOr("ORVANE_BIN_DIR", ".") + "/orvane-gen");
+        // The drivers leak a little through libodbcinst, which they load and unload again; full
+        // stacks let the leak suppressions recognise the driver that asked for it.
+        const std::string asan =
+            "ASAN_OPTIONS=" + Quote(test::EnvOr("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0");
+        std::string command =
+            asan + " " + env + Quote(test::EnvOr("ORVANE_BIN_DIR", ".") + "/orvane-gen");
         for (const std::string& arg : args) command += " " + Quote(arg);
         command += " >" + Quote(dir_ + "/stdout") + " 2>" + Quote(dir_ + "/stderr");
         const int raw = std::system(command.c_str());
@@ -126,7 +131,7 @@ TEST_F(OrvaneGenRun, WritesFilesWithTheUsersSettings) {
                          "ORVANE_CONFIG_DIR=" + Quote(config) + " ");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
-    for (const std::string& name :
+    for (const char* name :
          {"Order_Details.xml", "Order_Details.sql", "Order_DetailsCls.cls", "Order_Details.cs"}) {
         EXPECT_TRUE(fs::exists(out + "/" + name)) << name;
     }

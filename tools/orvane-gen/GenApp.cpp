@@ -162,7 +162,9 @@ std::string GenApp::OutputFileName(const std::string& alias, int screen, const C
 }
 
 void GenApp::Progress(const std::string& message) const {
-    if (!quiet_) err_ << message << '\n';
+    // The load reports row 0 at once; only the later messages say anything about a long run.
+    if (quiet_ || message == "Loaded 0 records.") return;
+    err_ << message << '\n';
 }
 
 void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,

@@ -96,9 +96,14 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
             name.resize(eq);
             hasValue = true;
         }
+        static const std::set<std::string> kValued = {
+            "--dsn",     "--driver", "--server", "--database", "--user",    "--password", "--table",
+            "--columns", "--keys",   "--rows",   "--alias",    "--screens", "--out"};
+        const bool flag = name == "--list" || name == "--quiet";
+        if (!flag && kValued.count(name) == 0) throw UsageError("unknown option " + name);
         if (!seen.insert(name).second) throw UsageError(name + " is given more than once");
 
-        if (name == "--list" || name == "--quiet") {
+        if (flag) {
             if (hasValue) throw UsageError(name + " takes no value");
             (name == "--list" ? options.list : options.quiet) = true;
             continue;
@@ -132,11 +137,9 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
             options.aliasGiven = true;
         } else if (name == "--screens") {
             options.screens = ParseScreens(value);
-        } else if (name == "--out") {
+        } else {
             if (value.empty()) throw UsageError("--out needs a folder");
             options.outDir = value;
-        } else {
-            throw UsageError("unknown option " + name);
         }
     }
 

@@ -1,0 +1,1 @@
+		<element type="$FIELD_NAME$" minOccurs="$MIN_OCCURS$" maxOccurs="$MAX_OCCURS$"/>

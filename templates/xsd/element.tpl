@@ -1,0 +1,7 @@
+							<xs:element name="$FIELD_NAME$" minOccurs="$MIN_OCCURS$" maxOccurs="$MAX_OCCURS$">
+								<xs:simpleType>
+									<xs:restriction base="xs:$FIELD_TYPE$">
+$RESTRICTIONS$
+									</xs:restriction>
+								</xs:simpleType>
+							</xs:element>

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "ModalAnswerer.h"
+#include "QtTestApp.h"
+#include "TestSupport.h"
+#include "dialogs/ODBCform.h"
+#include "main/DbTree.h"
+#include "main/MainForm.h"
+#include "main/Messages.h"
+#include "settings/Config.h"
+#include "viewer/CodePane.h"
+
+namespace orvane {
+namespace {
+
+class MainFormTest : public testing::Test {
+protected:
+    void SetUp() override {
+        test::QtApp();
+        Messages::InstallHost();
+        form_ = std::make_unique<MainForm>();
+        form_->show();
+    }
+
+    // Connects the way a user does: the menu command, then the dialog's data source and OK.
+    void Connect(const QString& dsn) {
+        test::ModalAnswerer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ODBCform*>(modal);
+            if (dialog == nullptr) return;
+            auto* list = dialog->findChild<QComboBox*>("cboDSNList");
+            list->setCurrentIndex(list->findText(dsn));
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        form_->Action("mnuDataBaseConnectODBC")->trigger();
+        ASSERT_TRUE(answer.Messages().empty()) << answer.Messages().front().text.toStdString();
+    }
+
+    QTreeWidgetItem* Node(const QString& key) {
+        QTreeWidgetItem* item = DbTree::FindByKey(form_->Tree(), key);
+        EXPECT_NE(item, nullptr) << key.toStdString();
+        return item;
+    }
+
+    // What the tree reports when the user double-clicks a node.
+    void DoubleClick(QTreeWidgetItem* item) {
+        QTreeWidget* tree = form_->Tree();
+        tree->setCurrentItem(item);
+        emit tree->itemDoubleClicked(item, 0);
+    }
+
+    std::vector<test::ModalAnswerer::Message> Generate() {
+        test::ModalAnswerer answer;
+        form_->Action("mnuToolsGenerate")->trigger();
+        return answer.Messages();
+    }
+
+    QLineEdit* Box(const char* name) { return form_->findChild<QLineEdit*>(name); }
+
+    std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(MainFormTest, WindowCarriesTheCaptionsAndControlNames) {
+    EXPECT_EQ(form_->windowTitle(), "Orvane");
+    EXPECT_EQ(Box("Alias")->text(), "MYXMLDOC");
+    EXPECT_EQ(Box("num")->text(), "10");
+    auto* tabs = form_->findChild<QTabWidget*>("tabCtl");
+    ASSERT_NE(tabs, nullptr);
+    const QStringList captions = {" Schema", " Biz Schema", " DTD",  " XML Data", "SQL",
+                                  " VB",     " Java",       " VB.NET", " C#"};
+    ASSERT_EQ(tabs->count(), 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(tabs->tabText(i), captions[i]);
+        EXPECT_NE(form_->findChild<CodePane*>(QString("txt%1").arg(i)), nullptr) << i;
+    }
+    const std::vector<std::pair<const char*, const char*>> shortcuts = {
+        {"mnuSaveAll", "Ctrl+S"},      {"mnuPrint", "Ctrl+P"},
+        {"mnuEditSelectAll", "Ctrl+A"}, {"mnuEditCopy", "Ctrl+C"},
+        {"mnuEditCut", "Ctrl+X"},      {"mnuEditPaste", "Ctrl+V"},
+        {"mnuDataBaseConnectODBC", "Ctrl+O"}, {"mnuDataBaseDisconnect", "Ctrl+D"},
+        {"mnuToolsOptions", "Ctrl+T"}, {"mnuToolsGenerate", "Ctrl+G"},
+        {"mnuToolsHighLight", "Ctrl+H"}, {"mnuToolsRefreshT", "Ctrl+E"},
+        {"mnuHelpAbout", "Ctrl+F1"},   {"mnuHelpHelp", "F1"},
+        {"mnuHelpSF", "Ctrl+R"},
+    };
+    for (const auto& [name, keys] : shortcuts) {
+        ASSERT_NE(form_->Action(name), nullptr) << name;
+        EXPECT_EQ(form_->Action(name)->shortcut(), QKeySequence(keys)) << name;
+    }
+    EXPECT_EQ(form_->findChild<QAction*>("Toolbar1_Button10")->toolTip(), "Generate Code");
+    EXPECT_TRUE(form_->findChild<QAction*>("Toolbar1_Button4")->isSeparator());
+}
+
+// The whole workflow: connect, tick a table, mark its key, Generate; the panes hold exactly
+// what orvane-gen writes for the same table.
+TEST_F(MainFormTest, GenerateFillsThePanesWithWhatOrvaneGenWrites) {
+    Connect("OrvaneSample");
+    EXPECT_EQ(form_->StatusText().left(13), "Connected to ");
+    QTreeWidgetItem* table = Node("TABLE#Customers");
+    ASSERT_NE(table, nullptr);
+    table->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(Box("Alias")->text(), "Customers");
+    QTreeWidgetItem* key = Node("Customers.FIELD#CustomerID");
+    ASSERT_NE(key, nullptr);
+    DoubleClick(key);
+    EXPECT_EQ(DbTree::Image(key), 4);
+
+    const auto messages = Generate();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form_->StatusText(), "Done...");
+
+    const QString out = QString::fromStdString(test::MakeTempDir("orvane-desktop-gen-"));
+    QProcess gen;
+    gen.start(QString::fromStdString(test::EnvOr("ORVANE_BIN_DIR", "")) + "/orvane-gen",
+              {"--dsn", "OrvaneSample", "--table", "Customers", "--keys", "CustomerID", "--rows",
+               "10", "--alias", "Customers", "--out", out, "--quiet"});
+    ASSERT_TRUE(gen.waitForFinished(60000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+
+    const QStringList files = {"Customers.xsd", "Customers.biz", "Customers.dtd",
+                               "Customers.xml", "Customers.sql", "Customers.cls",
+                               "Customers.java", "Customers.vb", "Customers.cs"};
+    for (int i = 0; i < 9; ++i) {
+        if (form_->Config()->Screens().Item(std::to_string(i))->Enabled != 1) continue;
+        QFile file(out + "/" + files[i]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << files[i].toStdString();
+        const std::string expected = file.readAll().toStdString();
+        EXPECT_FALSE(expected.empty()) << i;
+        EXPECT_EQ(form_->Pane(i)->crLfTextUtf8(), expected) << "screen " << i;
+    }
+    QDir(out).removeRecursively();
+}
+
+TEST_F(MainFormTest, GenerateWithoutConnectionAsksForADataSource) {
+    const auto messages = Generate();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Please Select Data source");
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(form_->StatusText(), "Done...");
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(form_->Pane(i)->crLfText().isEmpty());
+    EXPECT_FALSE(form_->IsGenerating());
+}
+
+TEST_F(MainFormTest, GenerateWithoutTableOrKeySaysWhatIsMissing) {
+    Connect("OrvaneSample");
+    // No table ticked: nothing loads, no message, status cleared.
+    EXPECT_TRUE(Generate().empty());
+    EXPECT_EQ(form_->StatusText(), "");
+    EXPECT_FALSE(form_->IsGenerating());
+
+    Node("TABLE#[Order Details]")->setCheckState(0, Qt::Checked);
+    const auto messages = Generate();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Please Select a Primary Key for the [[Order Details]] table.\r\n"
+              "Doubleclick one the primary key fields to select or unselect them.");
+    EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(form_->StatusText(), "");
+}
+
+TEST_F(MainFormTest, RowCountThatIsNoNumberKeepsThePreviousOne) {
+    Connect("OrvaneSample");
+    Node("TABLE#Customers")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("Customers.FIELD#CustomerID"));
+    Box("num")->setText("2");
+    Generate();
+    const int rowsOf2 = form_->Pane(XML_CODE)->crLfText().count("<Customers>");
+    EXPECT_EQ(rowsOf2, 2);
+    Box("num")->setText("lots");
+    Generate();
+    EXPECT_EQ(form_->Pane(XML_CODE)->crLfText().count("<Customers>"), 2);
+    EXPECT_EQ(form_->StatusText(), "Done...");
+}
+
+TEST_F(MainFormTest, SecondGenerateStopsTheRun) {
+    Connect("OrvaneSample");
+    Node("TABLE#EventLog")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("EventLog.FIELD#EventID"));
+    Box("num")->setText("30000");
+    bool pressedDuringRun = false;
+    // Pressed again while the first run lets window events through.
+    QTimer::singleShot(0, form_.get(), [&] {
+        pressedDuringRun = form_->IsGenerating();
+        form_->Action("mnuToolsGenerate")->trigger();
+    });
+    Generate();
+    EXPECT_TRUE(pressedDuringRun);
+    EXPECT_FALSE(form_->IsGenerating());
+    // The run stopped long before 30000 rows.
+    EXPECT_LT(form_->Pane(XML_CODE)->crLfText().count("<EventLog>"), 1000);
+    // Connect and the tree work again once the run has unwound.
+    EXPECT_TRUE(form_->Action("mnuDataBaseConnectODBC")->isEnabled());
+    EXPECT_TRUE(form_->Tree()->isEnabled());
+}
+
+TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
+    Connect("OrvaneSample");
+    QTreeWidget* tree = form_->Tree();
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->text(0).left(14), "OrvaneSample (");
+    ASSERT_EQ(root->childCount(), 3);
+    EXPECT_EQ(root->child(0)->text(0), "System Tables");
+    EXPECT_EQ(root->child(1)->text(0), "Tables");
+    EXPECT_EQ(root->child(2)->text(0), "Views");
+    ASSERT_NE(Node("TABLE#[Order Details]"), nullptr);
+    EXPECT_EQ(Node("TABLE#[Order Details]")->text(0), "[Order Details]");
+    ASSERT_NE(Node("TABLE#[Price$History]"), nullptr);
+    ASSERT_NE(Node("TABLE#OrderSummary"), nullptr);
+
+    QTreeWidgetItem* customers = Node("TABLE#Customers");
+    QTreeWidgetItem* orders = Node("TABLE#Orders");
+    customers->setCheckState(0, Qt::Checked);
+    for (int i = 0; i < customers->childCount(); ++i) {
+        EXPECT_EQ(customers->child(i)->checkState(0), Qt::Checked);
+    }
+    orders->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(customers->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(customers->child(0)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(DbTree::GetCheckedTable(tree), orders);
+    EXPECT_EQ(Box("Alias")->text(), "Orders");
+
+    // A column ticks its table; the first ticked table in tree order wins.
+    QTreeWidgetItem* column = Node("Customers.FIELD#City");
+    column->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(customers->checkState(0), Qt::Checked);
+    EXPECT_EQ(orders->checkState(0), Qt::Checked);
+    EXPECT_EQ(DbTree::GetCheckedTable(tree), customers);
+
+    // Unticking a table clears its columns; folders and the root never stay ticked.
+    customers->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(column->checkState(0), Qt::Unchecked);
+    root->child(1)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(root->child(1)->checkState(0), Qt::Unchecked);
+    root->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(root->checkState(0), Qt::Unchecked);
+
+    // Double-click swaps a column between field and key; a table node is left alone.
+    QTreeWidgetItem* key = Node("Orders.FIELD#OrderID");
+    DoubleClick(key);
+    EXPECT_EQ(DbTree::Image(key), 4);
+    DoubleClick(key);
+    EXPECT_EQ(DbTree::Image(key), 3);
+    DoubleClick(orders);
+    EXPECT_EQ(DbTree::Image(orders), 2);
+
+    form_->Action("mnuDataBaseDisconnect")->trigger();
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(Box("Alias")->text(), "");
+    EXPECT_FALSE(form_->Config()->ConnectionManager()->dbconn);
+}
+
+TEST_F(MainFormTest, MakeAliasDropsOwnerBracketsAndBlanks) {
+    EXPECT_EQ(form_->MakeAlias("dbo.[Order Details]"), "Order_Details");
+    EXPECT_EQ(form_->MakeAlias("public.\"Price$History\""), "Price$History");
+    EXPECT_EQ(form_->MakeAlias("Customers"), "Customers");
+}
+
+TEST(ODBCformTest, ComposesTheTextsAndListsEachDriverOnce) {
+    test::QtApp();
+    auto config = std::make_shared<Config>("");
+    ODBCform dialog;
+    dialog.SetConfig(config);
+    auto* list = dialog.findChild<QComboBox*>("cboDSNList");
+    auto* drivers = dialog.findChild<QComboBox*>("cboDrivers");
+    ASSERT_GE(list->count(), 3);
+    EXPECT_EQ(list->itemText(0), "(None)");
+    EXPECT_GE(list->findText("OrvaneSampleCopy"), 1);
+    QStringList seen;
+    for (int i = 0; i < drivers->count(); ++i) {
+        EXPECT_FALSE(seen.contains(drivers->itemText(i))) << drivers->itemText(i).toStdString();
+        seen << drivers->itemText(i);
+    }
+    EXPECT_TRUE(seen.contains("SQLite3"));
+    // "(None)" enables server and driver; a data source disables them.
+    EXPECT_TRUE(drivers->isEnabled());
+    list->setCurrentIndex(list->findText("OrvaneSample"));
+    EXPECT_FALSE(drivers->isEnabled());
+    EXPECT_FALSE(dialog.findChild<QLineEdit*>("txtServer")->isEnabled());
+
+    dialog.findChild<QLineEdit*>("txtUID")->setText("u");
+    dialog.findChild<QLineEdit*>("txtPWD")->setText("p");
+    dialog.accept();
+    const auto manager = config->ConnectionManager();
+    EXPECT_EQ(manager->sADOConnect, "PROVIDER=MSDASQL;UID=u;PWD=p;DSN=OrvaneSample;");
+    EXPECT_EQ(manager->sJavaConnect, "\"jdbc:odbc:OrvaneSample\",\"u\",\"p\"");
+    EXPECT_EQ(manager->SelectedDsn(), "OrvaneSample");
+
+    list->setCurrentIndex(0);
+    drivers->setCurrentText("r");
+    dialog.findChild<QLineEdit*>("txtServer")->setText("s");
+    dialog.findChild<QLineEdit*>("txtDatabase")->setText("b");
+    dialog.accept();
+    EXPECT_EQ(manager->sADOConnect, "PROVIDER=MSDASQL;UID=u;PWD=p; Driver=r; Server=s; Database=b;");
+    EXPECT_EQ(manager->SelectedDsn(), "b;");
+
+    dialog.reject();
+    EXPECT_EQ(manager->ADOConnect(), "");
+    EXPECT_EQ(manager->sJavaConnect, "");
+}
+
+}  // namespace
+}  // namespace orvane
