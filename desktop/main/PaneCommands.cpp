@@ -17,7 +17,6 @@
 #include "model/Host.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
-#include "viewer/CrLfText.h"
 #include "viewer/RTFTools.h"
 #include "viewer/StyleConvert.h"
 
@@ -155,7 +154,7 @@ void PaneCommands::Print() {
     const QString failure =
         RTFTools::PrintRTF(*pane, printer, font, kOneInch, kOneInch, kOneInch, kOneInch);
     // On screen the lines run out to the right again, also after a failed print.
-    pane->setLineWrapMode(QTextEdit::NoWrap);
+    RTFTools::ResetWrap(*pane);
     if (!failure.isEmpty()) Messages::Show(form_, "Printing failed.\n" + failure, MsgCritical);
 }
 
@@ -185,8 +184,11 @@ void PaneCommands::Cut() {
 void PaneCommands::Paste() {
     CodePane* pane = form_->CurrentPane();
     if (pane->isReadOnly()) return;
+    // Whatever line ends the clipboard text has, each one starts a new line of the pane.
+    QString text = QApplication::clipboard()->text();
+    text.replace("\r\n", "\n").replace('\r', '\n');
     QTextCursor cursor = pane->textCursor();
-    cursor.insertText(CrLfText::toDocument(QApplication::clipboard()->text()));
+    cursor.insertText(text);
     pane->setTextCursor(cursor);
 }
 

@@ -1,12 +1,15 @@
 #include "viewer/RTFTools.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "viewer/Twips.h"
@@ -32,15 +35,27 @@ int RTFTools::LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int r
     return static_cast<int>(paperTwips + 0.5) - leftMarginWidth - rightMarginWidth;
 }
 
-int RTFTools::WYSIWYG_RTF(QTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+int RTFTools::WYSIWYG_RTF(QPlainTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
                           int rightMarginWidth) {
     const int width = LineWidthTwips(printer, leftMarginWidth, rightMarginWidth);
-    rtf.setLineWrapMode(QTextEdit::FixedPixelWidth);
-    rtf.setLineWrapColumnOrWidth(std::max(1, TwipsToPixels(width, rtf.logicalDpiX())));
+    // A plain-text pane wraps at its viewport's width less the document's margins, so the
+    // viewport takes the line width plus those.
+    const int margins = 2 * static_cast<int>(std::ceil(rtf.document()->documentMargin()));
+    rtf.viewport()->setFixedWidth(std::max(1, TwipsToPixels(width, rtf.logicalDpiX())) + margins);
+    rtf.setLineWrapMode(QPlainTextEdit::WidgetWidth);
     return width;
 }
 
-QString RTFTools::PrintRTF(const QTextEdit& rtf, QPrinter& printer, const QFont& font,
+void RTFTools::ResetWrap(QPlainTextEdit& rtf) {
+    rtf.viewport()->setMinimumWidth(0);
+    rtf.viewport()->setMaximumWidth(QWIDGETSIZE_MAX);
+    rtf.setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The scroll area gives the viewport its whole width again on its next layout.
+    QResizeEvent relayout(rtf.size(), rtf.size());
+    QCoreApplication::sendEvent(&rtf, &relayout);
+}
+
+QString RTFTools::PrintRTF(const QPlainTextEdit& rtf, QPrinter& printer, const QFont& font,
                            int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
                            int bottomMarginHeight) {
     // A copy is laid out for the paper so the pane on screen keeps its own layout.

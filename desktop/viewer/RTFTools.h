@@ -4,7 +4,7 @@
 
 class QFont;
 class QPrinter;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
@@ -18,12 +18,15 @@ class RTFTools {
 
     // Makes the pane wrap at the printer's line width (converted at the pane's logical DPI);
     // returns that width in twips. Nothing is printed.
-    static int WYSIWYG_RTF(QTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+    static int WYSIWYG_RTF(QPlainTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
                            int rightMarginWidth);
+
+    // Undoes WYSIWYG_RTF: the pane's lines run out to the right again.
+    static void ResetWrap(QPlainTextEdit& rtf);
 
     // Prints the pane's text in the given font, keeping each character's colour, with no page
     // numbers or margins of its own. Returns the reason of a failure, or "".
-    static QString PrintRTF(const QTextEdit& rtf, QPrinter& printer, const QFont& font,
+    static QString PrintRTF(const QPlainTextEdit& rtf, QPrinter& printer, const QFont& font,
                             int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
                             int bottomMarginHeight);
 };

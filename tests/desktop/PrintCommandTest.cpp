@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <cctype>
 #include <cmath>
 
@@ -163,7 +164,7 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     ASSERT_TRUE(run.asked);
     ASSERT_EQ(run.message, "");
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(pane->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
 
     const int pages = PdfPages(pdf);
     ASSERT_GT(pages, 1);
@@ -241,7 +242,7 @@ TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
     const QString& message = run.message;
     EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();
     EXPECT_TRUE(message.contains(pdf)) << message.toStdString();
-    EXPECT_EQ(Form().Pane(0)->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(Form().Pane(0)->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
 TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
@@ -256,14 +257,30 @@ TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
         {QPageSize::Letter, 0, 0, 12240},
     };
     CodePane pane;
+    pane.resize(4000, 300);
+    pane.show();
+    // One line far wider than any paper.
+    pane.setCrLfText(QString("word ").repeated(400));
     QPrinter printer;
     for (const auto& c : cases) {
         printer.setPageSize(QPageSize(c.paper));
         const int width = RTFTools::WYSIWYG_RTF(pane, printer, c.left, c.right);
-        EXPECT_NEAR(width, c.width, 2);
-        EXPECT_EQ(pane.lineWrapMode(), QTextEdit::FixedPixelWidth);
-        EXPECT_EQ(pane.lineWrapColumnOrWidth(), TwipsToPixels(width, pane.logicalDpiX()));
+        EXPECT_NEAR(width, c.width, 1);
+        EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        const int pixels = TwipsToPixels(width, pane.logicalDpiX());
+        const QTextLayout* layout = pane.document()->firstBlock().layout();
+        ASSERT_GT(layout->lineCount(), 1);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), pixels);
+        }
+        // The first line is filled up to the width: no more than one word is left over.
+        EXPECT_GT(layout->lineAt(0).naturalTextWidth(),
+                  pixels - QFontMetricsF(pane.font()).horizontalAdvance("word "));
     }
+    RTFTools::ResetWrap(pane);
+    EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(pane.document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_GT(pane.viewport()->width(), 3000);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <filesystem>
@@ -43,7 +44,14 @@ class SaveCommandsTest : public test::MainFormFixture {
                 dialog.reject();
                 return;
             }
-            dialog.selectFile(path);
+            // Typed, as a user would: selectFile() leaves a focused name box alone.
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (name == nullptr) {
+                ADD_FAILURE() << "the save dialog has no file name box";
+                dialog.reject();
+                return;
+            }
+            name->setText(path);
             // Through the base class: QFileDialog keeps its override protected.
             static_cast<QDialog&>(dialog).accept();
             if (dialog.isVisible()) {
@@ -111,7 +119,8 @@ TEST_F(SaveCommandsTest, EachScreenSavesExactlyItsPaneUnderTheProposedName) {
         // The dialog starts in the home folder, then in the folder last saved to.
         EXPECT_EQ(seen.folder, first ? QDir::homePath() : QString::fromStdString(outDir_));
         first = false;
-        EXPECT_EQ(ReadFile(target), PaneText(c.screen).toStdString());
+        EXPECT_EQ(ReadFile(target), PaneText(c.screen).toStdString())
+            << FilesInOut().join(",").toStdString();
     }
     EXPECT_EQ(FilesInOut().size(), MainForm::kScreens) << FilesInOut().join(",").toStdString();
 }
