@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -29,10 +28,12 @@
 #include "data/Connection.h"
 #include "dialogs/ODBCform.h"
 #include "main/DbTree.h"
+#include "main/DialogCommands.h"
 #include "main/Icons.h"
 #include "main/Messages.h"
 #include "main/PaneCommands.h"
 #include "main/QtTreeNode.h"
+#include "main/WindowPlacement.h"
 #include "model/DbCatalog.h"
 #include "model/Host.h"
 #include "model/ODBCTable.h"
@@ -71,11 +72,8 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_Table(std::make_sha
     BuildStatusBar();
     BuildCentral();
     commands_ = new PaneCommands(this);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    new DialogCommands(this);
+    WindowPlacement::CentreOnScreen(*this);
 
     QString loadError;
     try {

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -15,7 +17,8 @@
 #include "model/Host.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
-#include "viewer/CrLfText.h"
+#include "viewer/RTFTools.h"
+#include "viewer/StyleConvert.h"
 
 namespace orvane {
 
@@ -26,10 +29,12 @@ struct SaveCommand {
     bool withSuffix;
 };
 constexpr SaveCommand kSaveCommands[MainForm::kScreens] = {
-    {"mnuSaveSchema", "xsd", false}, {"mnuSaveBiz", "biz", false},   {"mnuSaveDTD", "dtd", false},
-    {"mnuSaveXML", "xml", false},    {"mnuSaveSQL", "sql", false},   {"mnuSaveVB", "cls", true},
-    {"mnuSaveJava", "java", true},   {"mnuSaveVBNET", "vb", true},   {"mnuSaveCSharp", "cs", true},
+    {"mnuSaveSchema", "xsd", false}, {"mnuSaveBiz", "biz", false}, {"mnuSaveDTD", "dtd", false},
+    {"mnuSaveXML", "xml", false},    {"mnuSaveSQL", "sql", false}, {"mnuSaveVB", "cls", true},
+    {"mnuSaveJava", "java", true},   {"mnuSaveVBNET", "vb", true}, {"mnuSaveCSharp", "cs", true},
 };
+
+constexpr int kOneInch = 1440;  // twips
 }  // namespace
 
 PaneCommands::PaneCommands(MainForm* form)
@@ -39,10 +44,25 @@ PaneCommands::PaneCommands(MainForm* form)
                 [this, i] { SaveScreen(i); });
     }
     connect(form->Action("mnuSaveAll"), &QAction::triggered, this, &PaneCommands::SaveAll);
+    connect(form->Action("mnuPrint"), &QAction::triggered, this, &PaneCommands::Print);
     connect(form->Action("mnuEditSelectAll"), &QAction::triggered, this, &PaneCommands::SelectAll);
     connect(form->Action("mnuEditCopy"), &QAction::triggered, this, &PaneCommands::Copy);
     connect(form->Action("mnuEditCut"), &QAction::triggered, this, &PaneCommands::Cut);
     connect(form->Action("mnuEditPaste"), &QAction::triggered, this, &PaneCommands::Paste);
+}
+
+PaneCommands::~PaneCommands() = default;
+
+QPrinter& PaneCommands::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+int PaneCommands::CurrentScreen() const {
+    for (int i = 0; i < MainForm::kScreens; ++i) {
+        if (form_->Pane(i) == form_->CurrentPane()) return i;
+    }
+    return 0;
 }
 
 QString PaneCommands::SaveFile(const QString& fileName, const QString& fileBody) {
@@ -67,11 +87,11 @@ QString PaneCommands::NameTail(int screen) const {
     return tail + "." + command.extension;
 }
 
-QString PaneCommands::ProposedName(int screen) const { return form_->AliasText() + NameTail(screen); }
-
-void PaneCommands::Remember(const QString& path) {
-    lastFolder_ = QFileInfo(path).absolutePath();
+QString PaneCommands::ProposedName(int screen) const {
+    return form_->AliasText() + NameTail(screen);
 }
+
+void PaneCommands::Remember(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
 
 void PaneCommands::ReportFailures(const QStringList& failures) {
     if (failures.isEmpty()) return;
@@ -91,8 +111,7 @@ QStringList PaneCommands::SaveAllTo(const QString& chosenPath) {
     const QFileInfo chosen(chosenPath);
     // Cut the extension off the file name only; a name without "." is the whole base.
     const int dot = chosen.fileName().lastIndexOf('.');
-    const QString base = dot < 0 ? chosenPath
-                                 : chosen.dir().filePath(chosen.fileName().left(dot));
+    const QString base = dot < 0 ? chosenPath : chosen.dir().filePath(chosen.fileName().left(dot));
     QStringList failures;
     for (int i = 0; i < MainForm::kScreens; ++i) {
         bool enabled = false;
@@ -117,6 +136,28 @@ void PaneCommands::SaveAll() {
     ReportFailures(SaveAllTo(path));
 }
 
+void PaneCommands::Print() {
+    QPrinter& printer = Printer();
+    QPrintDialog dialog(&printer, form_);
+    dialog.setObjectName("PrintDialog");
+    // The whole pane is printed: no selection, page range or current-page choice.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) return;
+
+    const int screen = CurrentScreen();
+    CodePane* pane = form_->Pane(screen);
+    QFont font = pane->font();
+    if (form_->Config()) {
+        font = ToQFont(form_->Config()->Screens().Item(std::to_string(screen))->Font);
+    }
+    RTFTools::WYSIWYG_RTF(*pane, printer, kOneInch, kOneInch);
+    const QString failure =
+        RTFTools::PrintRTF(*pane, printer, font, kOneInch, kOneInch, kOneInch, kOneInch);
+    // On screen the lines run out to the right again, also after a failed print.
+    RTFTools::ResetWrap(*pane);
+    if (!failure.isEmpty()) Messages::Show(form_, "Printing failed.\n" + failure, MsgCritical);
+}
+
 void PaneCommands::SelectAll() {
     CodePane* pane = form_->CurrentPane();
     pane->setFocus();
@@ -132,12 +173,23 @@ void PaneCommands::Copy() {
 
 void PaneCommands::Cut() {
     Copy();
-    form_->CurrentPane()->textCursor().removeSelectedText();
+    CodePane* pane = form_->CurrentPane();
+    // A pane is read-only only while the highlighter works on it.
+    if (pane->isReadOnly()) return;
+    QTextCursor cursor = pane->textCursor();
+    cursor.removeSelectedText();
+    pane->setTextCursor(cursor);
 }
 
 void PaneCommands::Paste() {
-    form_->CurrentPane()->textCursor().insertText(
-        CrLfText::toDocument(QApplication::clipboard()->text()));
+    CodePane* pane = form_->CurrentPane();
+    if (pane->isReadOnly()) return;
+    // Whatever line ends the clipboard text has, each one starts a new line of the pane.
+    QString text = QApplication::clipboard()->text();
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    QTextCursor cursor = pane->textCursor();
+    cursor.insertText(text);
+    pane->setTextCursor(cursor);
 }
 
 }  // namespace orvane

@@ -3,17 +3,21 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QPrinter;
 
 namespace orvane {
 
 class MainForm;
 
 // The File and Edit commands that act on the output panes: saving one pane or every enabled
-// pane, and select all, copy, cut and paste on the current pane.
+// pane, printing the current pane, and select all, copy, cut and paste on the current pane.
 class PaneCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit PaneCommands(MainForm* form);
+    ~PaneCommands() override;
 
     // Writes exactly the text (UTF-8, no byte-order mark) atomically: the old file stays
     // whole when the write fails. Returns the reason of a failure, or "" on success.
@@ -29,21 +33,27 @@ public:
 
     // The folder the save dialog starts in: the last one used, at first the home folder.
     const QString& LastFolder() const { return lastFolder_; }
+    // The printer the print dialog edits; kept so the next print starts with the last choice.
+    QPrinter& Printer();
+    // The screen whose tab is shown.
+    int CurrentScreen() const;
 
-public slots:
+  public slots:
     void SaveScreen(int screen);
     void SaveAll();
+    void Print();
     void SelectAll();
     void Copy();
     void Cut();
     void Paste();
 
-private:
+  private:
     void Remember(const QString& path);
     void ReportFailures(const QStringList& failures);
 
     MainForm* form_;
     QString lastFolder_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace orvane

@@ -1,0 +1,17 @@
+#include "main/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace orvane {
+
+void WindowPlacement::CentreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.x() + (area.width() - window.width()) / 2,
+                area.y() + (area.height() - window.height()) / 2);
+}
+
+}  // namespace orvane

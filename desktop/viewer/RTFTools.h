@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QPrinter;
+class QPlainTextEdit;
+
+namespace orvane {
+
+// Prints a pane with its colours, page by page, and lays the pane out on screen with the
+// printer's line width so screen and paper break lines alike. Margins are in twips (1440 to
+// the inch), measured from the paper's edge.
+class RTFTools {
+  public:
+    // The printable line width: paper width minus both margins (twips).
+    static int LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int rightMarginWidth);
+
+    // Makes the pane wrap at the printer's line width (converted at the pane's logical DPI);
+    // returns that width in twips. Nothing is printed.
+    static int WYSIWYG_RTF(QPlainTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+                           int rightMarginWidth);
+
+    // Undoes WYSIWYG_RTF: the pane's lines run out to the right again.
+    static void ResetWrap(QPlainTextEdit& rtf);
+
+    // Prints the pane's text in the given font, keeping each character's colour, with no page
+    // numbers or margins of its own. Returns the reason of a failure, or "".
+    static QString PrintRTF(const QPlainTextEdit& rtf, QPrinter& printer, const QFont& font,
+                            int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
+                            int bottomMarginHeight);
+};
+
+}  // namespace orvane

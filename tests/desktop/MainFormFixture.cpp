@@ -1,0 +1,56 @@
+#include "MainFormFixture.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "QtTestApp.h"
+#include "TestSupport.h"
+#include "settings/Config.h"
+
+namespace orvane::test {
+
+void MainFormFixture::SetUpTestSuite() { QtApp(); }
+
+void MainFormFixture::SetUp() {
+    outDir_ = MakeTempDir("orvane-out-");
+    form_ = std::make_unique<MainForm>();
+    ASSERT_TRUE(form_->Config()) << "the configuration could not be created";
+}
+
+void MainFormFixture::TearDown() {
+    form_.reset();
+    std::error_code ignored;
+    std::filesystem::permissions(outDir_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(outDir_, ignored);
+}
+
+ConfigRecord& MainFormFixture::Record(int screen) {
+    return *form_->Config()->Screens().Item(std::to_string(screen));
+}
+
+void MainFormFixture::SetAlias(const QString& alias) {
+    form_->findChild<QLineEdit*>("Alias")->setText(alias);
+}
+
+void MainFormFixture::ShowScreen(int screen) {
+    form_->findChild<QTabWidget*>("tabCtl")->setCurrentIndex(screen);
+}
+
+QString MainFormFixture::Out(const QString& name) const {
+    return QString::fromStdString(outDir_) + "/" + name;
+}
+
+std::string MainFormFixture::ReadFile(const QString& path) {
+    std::ifstream file(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void MainFormFixture::WriteFile(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace orvane::test

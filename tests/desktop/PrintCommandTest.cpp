@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+#include <cctype>
+#include <cmath>
+
+#include "MainFormFixture.h"
+#include "ModalAnswer.h"
+#include "main/PaneCommands.h"
+#include "settings/Config.h"
+#include "viewer/CodePane.h"
+#include "viewer/RTFTools.h"
+#include "viewer/StyleConvert.h"
+#include "viewer/Twips.h"
+
+namespace orvane {
+namespace {
+
+constexpr double kInchPoints = 72.0;
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& pdf) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(R"(Pages:\s+(\d+))").match(RunTool("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The text lines of one page, blank lines left out.
+QStringList PageLines(const QString& pdf, int page) {
+    const QString text = RunTool("pdftotext", {"-layout", "-f", QString::number(page), "-l",
+                                               QString::number(page), pdf, "-"});
+    QStringList lines;
+    for (const QString& line : text.split('\n')) {
+        if (!line.trimmed().isEmpty() && line.trimmed() != "\f") lines << line.trimmed();
+    }
+    return lines;
+}
+
+// Word boxes of a page in points from the paper's top left corner: xMin, yMin, xMax, yMax.
+QList<QRectF> WordBoxes(const QString& pdf, int page) {
+    const QString html = RunTool(
+        "pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    QList<QRectF> boxes;
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        boxes << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                        QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return boxes;
+}
+
+// Counts clearly red pixels of the first page rendered small.
+int RedPixels(const QString& pdf, const QString& prefix) {
+    RunTool("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
+    QFile file(prefix + ".ppm");
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray data = file.readAll();
+    // P6 header: magic, width, height, maximum value, then RGB bytes.
+    int fields = 0, pos = 0;
+    while (fields < 4 && pos < data.size()) {
+        while (pos < data.size() && std::isspace(static_cast<unsigned char>(data[pos]))) ++pos;
+        while (pos < data.size() && !std::isspace(static_cast<unsigned char>(data[pos]))) ++pos;
+        ++fields;
+    }
+    ++pos;
+    int red = 0;
+    for (; pos + 2 < data.size(); pos += 3) {
+        const auto r = static_cast<unsigned char>(data[pos]);
+        const auto g = static_cast<unsigned char>(data[pos + 1]);
+        const auto b = static_cast<unsigned char>(data[pos + 2]);
+        if (r > 180 && g < 90 && b < 90) ++red;
+    }
+    return red;
+}
+
+class PrintCommandTest : public test::MainFormFixture {
+  protected:
+    struct PrintRun {
+        bool asked = false;  // the print dialog came up
+        QString message;     // what the program said afterwards, if anything
+    };
+
+    // Runs the print command and answers its dialog as a user would: choose printing to a PDF
+    // file and type its name, or cancel ("").
+    PrintRun Print(const char* trigger, const QString& pdf) {
+        PrintRun run;
+        test::ModalAnswer<QPrintDialog> answer([&](QPrintDialog& dialog) {
+            if (pdf.isEmpty()) {
+                dialog.reject();
+                return;
+            }
+            auto* printers = dialog.findChild<QComboBox*>("printers");
+            auto* fileName = dialog.findChild<QLineEdit*>("filename");
+            if (printers == nullptr || fileName == nullptr) {
+                ADD_FAILURE() << "the print dialog offers no printing to a file";
+                dialog.reject();
+                return;
+            }
+            printers->setCurrentIndex(printers->findText("PDF", Qt::MatchContains));
+            fileName->setText(pdf);
+            dialog.accept();
+        });
+        test::ModalAnswer<QMessageBox> message([&](QMessageBox& box) {
+            run.message = box.text();
+            box.accept();
+        });
+        Form().findChild<QAction*>(trigger)->trigger();
+        run.asked = answer.Answered();
+        return run;
+    }
+
+    static QString NumberedLines(int count) {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i) {
+            lines << QString("Line %1 of the printed pane").arg(i, 3, 10, QChar('0'));
+        }
+        return lines.join("\r\n");
+    }
+
+    QPrinter& Printer() { return Form().Commands()->Printer(); }
+};
+
+TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchMargins) {
+    constexpr int kLines = 150;
+    ShowScreen(CSHARP_CODE);
+    Record(CSHARP_CODE).Font = {"DejaVu Serif", 10.0};
+    CodePane* pane = Form().Pane(CSHARP_CODE);
+    pane->setPaneFont({"DejaVu Sans Mono", 9.0});
+    pane->setCrLfText(NumberedLines(kLines));
+    // One line in red: colours are printed.
+    QTextCursor red(pane->document()->findBlockByNumber(4));
+    red.select(QTextCursor::BlockUnderCursor);
+    QTextCharFormat redText;
+    redText.setForeground(QColor(255, 0, 0));
+    red.mergeCharFormat(redText);
+
+    const QString pdf = Out("pane.pdf");
+    const PrintRun run = Print("Toolbar1_Button2", pdf);
+    ASSERT_TRUE(run.asked);
+    ASSERT_EQ(run.message, "");
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    const int pages = PdfPages(pdf);
+    ASSERT_GT(pages, 1);
+    const QRectF paper = Printer().pageLayout().fullRectPoints();
+    const double body = paper.height() - 2 * kInchPoints;
+    const double lineSpacing =
+        QFontMetricsF(ToQFont(Record(CSHARP_CODE).Font), &Printer()).lineSpacing() * kInchPoints /
+        Printer().resolution();
+    const int fit = static_cast<int>(body / lineSpacing);
+
+    QStringList all;
+    int perPage = 0;
+    for (int page = 1; page <= pages; ++page) {
+        SCOPED_TRACE(page);
+        const QStringList lines = PageLines(pdf, page);
+        ASSERT_FALSE(lines.isEmpty());
+        // Every full page holds as many lines as fit between the margins; no page numbers.
+        if (page == 1) perPage = lines.size();
+        if (page < pages) {
+            EXPECT_EQ(lines.size(), perPage);
+        }
+        all << lines;
+        const QList<QRectF> words = WordBoxes(pdf, page);
+        ASSERT_FALSE(words.isEmpty());
+        EXPECT_NEAR(words.front().left(), kInchPoints, 2.0);
+        EXPECT_GE(words.front().top(), kInchPoints - 1.0);
+        EXPECT_LE(words.back().bottom(), paper.height() - kInchPoints + 1.0);
+    }
+    EXPECT_NEAR(perPage, fit, 1);
+    EXPECT_EQ(pages, (kLines + perPage - 1) / perPage);
+    EXPECT_EQ(all, QString(NumberedLines(kLines)).split("\r\n"));
+
+    const QString fonts = RunTool("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("DejaVuSerif")) << fonts.toStdString();
+    EXPECT_FALSE(fonts.contains("DejaVuSansMono")) << fonts.toStdString();
+    EXPECT_GT(RedPixels(pdf, Out("page1")), 0);
+}
+
+TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
+    const struct {
+        const char* name;
+        QString text;
+        QString firstLine;
+    } cases[] = {
+        {"short.pdf", QString("<a>\r\n  <b/>\r\n</a>"), "<a>"},
+        {"empty.pdf", QString(), QString()},
+    };
+    ShowScreen(XML_CODE);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form().Pane(XML_CODE)->setCrLfText(c.text);
+        const QString pdf = Out(c.name);
+        const PrintRun run = Print("mnuPrint", pdf);
+        ASSERT_TRUE(run.asked);
+        ASSERT_EQ(run.message, "");
+        EXPECT_EQ(PdfPages(pdf), 1);
+        EXPECT_EQ(PageLines(pdf, 1).value(0), c.firstLine);
+    }
+}
+
+TEST_F(PrintCommandTest, CancelPrintsNothingAndSaysNothing) {
+    Form().Pane(0)->setCrLfText(QString("x"));
+    Printer().setOutputFileName(Out("never.pdf"));
+    const PrintRun run = Print("mnuPrint", "");
+    ASSERT_TRUE(run.asked);
+    EXPECT_EQ(run.message, "");
+    EXPECT_FALSE(QFile::exists(Out("never.pdf")));
+}
+
+TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
+    Form().Pane(0)->setCrLfText(QString("x"));
+    const QString pdf = Out("no-such-folder/out.pdf");
+    const PrintRun run = Print("mnuPrint", pdf);
+    ASSERT_TRUE(run.asked);
+    const QString& message = run.message;
+    EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();
+    EXPECT_TRUE(message.contains(pdf)) << message.toStdString();
+    EXPECT_EQ(Form().Pane(0)->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
+    const struct {
+        QPageSize::PageSizeId paper;
+        int left, right;
+        int width;  // twips
+    } cases[] = {
+        {QPageSize::Letter, 1440, 1440, 12240 - 2880},
+        {QPageSize::A4, 1440, 1440, 11906 - 2880},
+        {QPageSize::A4, 720, 2160, 11906 - 2880},
+        {QPageSize::Letter, 0, 0, 12240},
+    };
+    CodePane pane;
+    pane.resize(4000, 300);
+    pane.show();
+    // One line far wider than any paper.
+    pane.setCrLfText(QString("word ").repeated(400));
+    QPrinter printer;
+    for (const auto& c : cases) {
+        printer.setPageSize(QPageSize(c.paper));
+        const int width = RTFTools::WYSIWYG_RTF(pane, printer, c.left, c.right);
+        EXPECT_NEAR(width, c.width, 1);
+        EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        const int pixels = TwipsToPixels(width, pane.logicalDpiX());
+        const QTextLayout* layout = pane.document()->firstBlock().layout();
+        ASSERT_GT(layout->lineCount(), 1);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), pixels);
+        }
+        // The first line is filled up to the width: no more than one word is left over.
+        EXPECT_GT(layout->lineAt(0).naturalTextWidth(),
+                  pixels - QFontMetricsF(pane.font()).horizontalAdvance("word "));
+    }
+    RTFTools::ResetWrap(pane);
+    EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(pane.document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_GT(pane.viewport()->width(), 3000);
+}
+
+}  // namespace
+}  // namespace orvane
