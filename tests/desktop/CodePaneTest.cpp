@@ -61,7 +61,8 @@ TEST_F(CodePaneTest, KeepsTheCrLfTextAndPositions) {
         {u"a\r\nb", u"a\r\nb"},
         {u"", u""},
         {u"line\r\n\r\n\ttab\r\n", u"line\r\n\r\n\ttab\r\n"},
-        {u"lone\nLF and lone\rCR", u"lone\r\nLF and lone\r\nCR"},
+        // A lone LF inside a value comes back as it was; a lone CR becomes a line end.
+        {u"lone\nLF and lone\rCR", u"lone\nLF and lone\r\nCR"},
         {u"caf\u00e9 \u00a0nbsp", u"caf\u00e9 \u00a0nbsp"},
     };
     CodePane pane;
