@@ -26,7 +26,7 @@ namespace orvane {
 namespace {
 
 class MainFormTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::QtApp();
         Messages::InstallHost();
@@ -77,7 +77,7 @@ TEST_F(MainFormTest, WindowCarriesTheCaptionsAndControlNames) {
     EXPECT_EQ(Box("num")->text(), "10");
     auto* tabs = form_->findChild<QTabWidget*>("tabCtl");
     ASSERT_NE(tabs, nullptr);
-    const QStringList captions = {" Schema", " Biz Schema", " DTD",  " XML Data", "SQL",
+    const QStringList captions = {" Schema", " Biz Schema", " DTD",    " XML Data", "SQL",
                                   " VB",     " Java",       " VB.NET", " C#"};
     ASSERT_EQ(tabs->count(), 9);
     for (int i = 0; i < 9; ++i) {
@@ -85,13 +85,20 @@ TEST_F(MainFormTest, WindowCarriesTheCaptionsAndControlNames) {
         EXPECT_NE(form_->findChild<CodePane*>(QString("txt%1").arg(i)), nullptr) << i;
     }
     const std::vector<std::pair<const char*, const char*>> shortcuts = {
-        {"mnuSaveAll", "Ctrl+S"},      {"mnuPrint", "Ctrl+P"},
-        {"mnuEditSelectAll", "Ctrl+A"}, {"mnuEditCopy", "Ctrl+C"},
-        {"mnuEditCut", "Ctrl+X"},      {"mnuEditPaste", "Ctrl+V"},
-        {"mnuDataBaseConnectODBC", "Ctrl+O"}, {"mnuDataBaseDisconnect", "Ctrl+D"},
-        {"mnuToolsOptions", "Ctrl+T"}, {"mnuToolsGenerate", "Ctrl+G"},
-        {"mnuToolsHighLight", "Ctrl+H"}, {"mnuToolsRefreshT", "Ctrl+E"},
-        {"mnuHelpAbout", "Ctrl+F1"},   {"mnuHelpHelp", "F1"},
+        {"mnuSaveAll", "Ctrl+S"},
+        {"mnuPrint", "Ctrl+P"},
+        {"mnuEditSelectAll", "Ctrl+A"},
+        {"mnuEditCopy", "Ctrl+C"},
+        {"mnuEditCut", "Ctrl+X"},
+        {"mnuEditPaste", "Ctrl+V"},
+        {"mnuDataBaseConnectODBC", "Ctrl+O"},
+        {"mnuDataBaseDisconnect", "Ctrl+D"},
+        {"mnuToolsOptions", "Ctrl+T"},
+        {"mnuToolsGenerate", "Ctrl+G"},
+        {"mnuToolsHighLight", "Ctrl+H"},
+        {"mnuToolsRefreshT", "Ctrl+E"},
+        {"mnuHelpAbout", "Ctrl+F1"},
+        {"mnuHelpHelp", "F1"},
         {"mnuHelpSF", "Ctrl+R"},
     };
     for (const auto& [name, keys] : shortcuts) {
@@ -133,9 +140,9 @@ TEST_F(MainFormTest, GenerateFillsThePanesWithWhatOrvaneGenWrites) {
     ASSERT_TRUE(gen.waitForFinished(60000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
 
-    const QStringList files = {"Customers.xsd", "Customers.biz", "Customers.dtd",
-                               "Customers.xml", "Customers.sql", "Customers.cls",
-                               "Customers.java", "Customers.vb", "Customers.cs"};
+    const QStringList files = {"Customers.xsd",  "Customers.biz", "Customers.dtd",
+                               "Customers.xml",  "Customers.sql", "Customers.cls",
+                               "Customers.java", "Customers.vb",  "Customers.cs"};
     for (int i = 0; i < 9; ++i) {
         if (form_->Config()->Screens().Item(std::to_string(i))->Enabled != 1) continue;
         QFile file(out + "/" + files[i]);
@@ -145,6 +152,27 @@ TEST_F(MainFormTest, GenerateFillsThePanesWithWhatOrvaneGenWrites) {
         EXPECT_EQ(form_->Pane(i)->crLfTextUtf8(), expected) << "screen " << i;
     }
     QDir(out).removeRecursively();
+}
+
+// The README's picture: the window after a Generate, highlighted. Saved where
+// ORVANE_SCREENSHOT points (scripts/screenshot.sh runs this under Xvfb).
+TEST_F(MainFormTest, WindowAfterGenerateShowsTheHighlightedPanes) {
+    Connect("OrvaneSample");
+    Node("TABLE#Customers")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("Customers.FIELD#CustomerID"));
+    form_->Tree()->expandItem(Node("TABLE#Customers"));
+    form_->findChild<QTabWidget*>("tabCtl")->setCurrentIndex(JAVA_CODE);
+    Generate();
+    ASSERT_EQ(form_->StatusText(), "Done...");
+    // Highlighting left colours in the Java pane: "public" is a keyword.
+    const QString java = form_->Pane(JAVA_CODE)->crLfText();
+    const int keyword = java.indexOf(" public ") + 1;
+    ASSERT_GE(keyword, 1);
+    EXPECT_EQ(form_->Pane(JAVA_CODE)->colorAt(keyword), QColor(0, 0, 127));
+    const QImage image = form_->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    const QString path = qEnvironmentVariable("ORVANE_SCREENSHOT");
+    if (!path.isEmpty()) EXPECT_TRUE(image.save(path));
 }
 
 TEST_F(MainFormTest, GenerateWithoutConnectionAsksForADataSource) {
@@ -307,7 +335,8 @@ TEST(ODBCformTest, ComposesTheTextsAndListsEachDriverOnce) {
     dialog.findChild<QLineEdit*>("txtServer")->setText("s");
     dialog.findChild<QLineEdit*>("txtDatabase")->setText("b");
     dialog.accept();
-    EXPECT_EQ(manager->sADOConnect, "PROVIDER=MSDASQL;UID=u;PWD=p; Driver=r; Server=s; Database=b;");
+    EXPECT_EQ(manager->sADOConnect,
+              "PROVIDER=MSDASQL;UID=u;PWD=p; Driver=r; Server=s; Database=b;");
     EXPECT_EQ(manager->SelectedDsn(), "b;");
 
     dialog.reject();
