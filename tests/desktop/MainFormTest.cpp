@@ -172,7 +172,9 @@ TEST_F(MainFormTest, WindowAfterGenerateShowsTheHighlightedPanes) {
     const QImage image = form_->grab().toImage();
     ASSERT_FALSE(image.isNull());
     const QString path = qEnvironmentVariable("ORVANE_SCREENSHOT");
-    if (!path.isEmpty()) EXPECT_TRUE(image.save(path));
+    if (!path.isEmpty()) {
+        EXPECT_TRUE(image.save(path));
+    }
 }
 
 TEST_F(MainFormTest, GenerateWithoutConnectionAsksForADataSource) {
