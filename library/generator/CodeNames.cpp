@@ -183,4 +183,20 @@ ColumnCodeNames CodeNames::Column(const std::string& codeName, const std::string
     }
 }
 
+void AddDotNetTemplateNames(IdentifierRules& rules) {
+    for (const char* type :
+         {"System", "Convert", "DateTime", "DBNull", "DbType", "IDataParameter", "IDbDataParameter",
+          "IDbCommand", "DataSet", "DataTable", "DataRow", "SchemaType", "XmlReadMode",
+          "OdbcConnection", "OdbcDataAdapter", "OdbcCommandBuilder", "ArgumentException",
+          "InvalidOperationException"}) {
+        rules.typeNames.emplace_back(type);
+    }
+    rules.reserved = rules.typeNames;
+    for (const char* name :
+         {"ConnectString", "SelectByKey", "connection", "da", "ds", "Load", "Insert", "Update",
+          "Schema", "Save", "GetXml", "SetXml", "addParameter"}) {
+        rules.reserved.emplace_back(name);
+    }
+}
+
 }  // namespace orvane

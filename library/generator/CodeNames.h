@@ -28,6 +28,11 @@ struct IdentifierRules {
     std::string (*literal)(const std::string& text) = nullptr;
 };
 
+// Adds what the C# and VB.NET class templates share: the .NET types they name unqualified (a
+// member of the same name would hide them inside the class) as type names, and those plus the
+// templates' own class-level members as reserved names.
+void AddDotNetTemplateNames(IdentifierRules& rules);
+
 // The identifiers one column contributes to a generated class.
 struct ColumnCodeNames {
     std::string codeBase;    // the code name with legal characters, before any leading prefix

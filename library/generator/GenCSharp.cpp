@@ -121,35 +121,11 @@ const IdentifierRules& CSharpNames() {
             "__makeref",
             "__reftype",
             "__refvalue",
-            // Types and namespaces the class template and the fragments name unqualified: a
-            // member of the same name would hide them inside the class.
-            "System",
+            // Types the C# fragments name unqualified besides the .NET template's own.
             "String",
             "Double",
-            "DateTime",
-            "Convert",
-            "DBNull",
-            "DbType",
-            "IDataParameter",
-            "IDbDataParameter",
-            "IDbCommand",
-            "DataSet",
-            "DataTable",
-            "DataRow",
-            "SchemaType",
-            "XmlReadMode",
-            "OdbcConnection",
-            "OdbcDataAdapter",
-            "OdbcCommandBuilder",
-            "ArgumentException",
-            "InvalidOperationException",
         };
-        r.reserved = r.typeNames;
-        for (const char* name :
-             {"ConnectString", "SelectByKey", "connection", "da", "ds", "Load", "Insert", "Update",
-              "Schema", "Save", "GetXml", "SetXml", "addParameter"}) {
-            r.reserved.emplace_back(name);
-        }
+        AddDotNetTemplateNames(r);
         return r;
     }();
     return rules;

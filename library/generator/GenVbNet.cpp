@@ -197,33 +197,8 @@ const IdentifierRules& VbNetNames() {
             "WithEvents",
             "WriteOnly",
             "Xor",
-            // Types and namespaces the class template and the fragments name unqualified: a
-            // member of the same name would hide them inside the class.
-            "System",
-            "Convert",
-            "DateTime",
-            "DBNull",
-            "DbType",
-            "IDataParameter",
-            "IDbDataParameter",
-            "IDbCommand",
-            "DataSet",
-            "DataTable",
-            "DataRow",
-            "SchemaType",
-            "XmlReadMode",
-            "OdbcConnection",
-            "OdbcDataAdapter",
-            "OdbcCommandBuilder",
-            "ArgumentException",
-            "InvalidOperationException",
         };
-        r.reserved = r.typeNames;
-        for (const char* name :
-             {"ConnectString", "SelectByKey", "connection", "da", "ds", "Load", "Insert", "Update",
-              "Schema", "Save", "GetXml", "SetXml", "addParameter"}) {
-            r.reserved.emplace_back(name);
-        }
+        AddDotNetTemplateNames(r);
         return r;
     }();
     return rules;
