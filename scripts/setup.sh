@@ -10,7 +10,7 @@ packages=(
     googletest libgtest-dev libgmock-dev
     libxml2-utils openjdk-17-jdk-headless
     mono-mcs libmono-system-data4.0-cil libmono-system-xml4.0-cil
-    xvfb xauth poppler-utils clang-format
+    xvfb xauth poppler-utils clang-format locales-all e2fsprogs
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdlib>
 #include <filesystem>
 
 #include "MainFormFixture.h"
@@ -221,9 +222,21 @@ TEST_F(SaveCommandsTest, SaveAllReportsEveryFailureOnceAndLosesNoFile) {
 }
 
 TEST_F(SaveCommandsTest, ReadOnlyFolderGivesAMessageAndKeepsTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     WriteFile(Out("x.xsd"), "old schema");
-    fs::permissions(outDir_, fs::perms::owner_read | fs::perms::owner_exec);
+    // Root writes into folders without write permission; an immutable folder stops root too.
+    const bool root = geteuid() == 0;
+    const std::string folder = outDir_;
+    if (root && std::system(("chattr +i '" + folder + "' 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << "this file system cannot make the folder immutable for root";
+    }
+    struct Unlock {
+        bool root;
+        std::string folder;
+        ~Unlock() {
+            if (root) std::system(("chattr -i '" + folder + "'").c_str());
+        }
+    } unlock{root, folder};
+    if (!root) fs::permissions(outDir_, fs::perms::owner_read | fs::perms::owner_exec);
     FillPanes();
     QStringList messages;
     test::ModalAnswer<QMessageBox> report([&](QMessageBox& box) {
