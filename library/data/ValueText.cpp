@@ -104,13 +104,13 @@ void NormalizeBoolean(std::string_view text, std::string& out) {
     static constexpr std::string_view kFalse[] = {"0", "f", "false", "n", "no", "off"};
     for (std::string_view spelling : kTrue) {
         if (EqualsNoCase(trimmed, spelling)) {
-            out.assign("1");
+            out.assign(1, '1');
             return;
         }
     }
     for (std::string_view spelling : kFalse) {
         if (EqualsNoCase(trimmed, spelling)) {
-            out.assign("0");
+            out.assign(1, '0');
             return;
         }
     }
