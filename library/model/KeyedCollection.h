@@ -34,6 +34,13 @@ class KeyedCollection {
         items_.emplace_back(std::move(key), std::move(item));
     }
 
+    // Adds an item whose key is known to differ from every key already held (the cells of a
+    // row, whose names the column pass has checked); skips the search Add makes.
+    void AddUnique(std::string key, T item) {
+        if (!index_.empty()) index_.emplace(FoldKey(key), items_.size());
+        items_.emplace_back(std::move(key), std::move(item));
+    }
+
     std::size_t Count() const { return items_.size(); }
     bool Empty() const { return items_.empty(); }
     bool Contains(std::string_view key) const { return Lookup(key) != kNone; }

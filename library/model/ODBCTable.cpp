@@ -64,7 +64,8 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
                 ODBCField field;
                 field.Load(&records->Field(k), hasData, static_cast<std::int16_t>(i));
                 std::string key = field.FieldName();
-                row.Add(std::move(key), std::move(field));
+                // The column pass has already refused duplicate names.
+                row.AddUnique(std::move(key), std::move(field));
             }
             values_.Add(std::to_string(i), std::move(row));
             if (!records->IsEOF()) records->MoveNext();
