@@ -151,4 +151,32 @@ std::string ClassSkeleton::Run() {
     return templates.ProcessTemplate(text);
 }
 
+std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries() {
+    auto text = [](const char* name) {
+        return [name](const ClassContext& c) { return c.Text(name); };
+    };
+    return {
+        {5, "COPIRIGHT", [](const ClassContext&) { return CreatedByText(); }},
+        {6, "INIT_ADD_PARAMETERS", text("parameterDeclarations")},
+        {7, "INIT_SET_PARAMETERS", text("keyCondition")},
+        {8, "PROPERTIES", [](const ClassContext& c) { return "\r\n" + c.Text("properties"); }},
+        {9, "PROPERTY", [](const ClassContext&) { return std::string(); }},
+        {10, "PK_PARAMETERS", text("keyParameters")},
+        {11, "PK_CONDITION", text("keyCondition")},
+        {12, "LOAD_FIELD_ASSIGN", text("load")},
+        {13, "CLASS_NAME", [](const ClassContext& c) { return c.className; }},
+        {14, "XML_ROOT",
+         [](const ClassContext& c) {
+             return c.Literal(c.table.Alias() + c.config.Suffix(XML_CODE));
+         }},
+        {15, "DSN_NAME",
+         [](const ClassContext& c) {
+             return c.Literal(c.config.ConnectionManager()->sSelectedDSN);
+         }},
+        {16, "OBJECT2DS", text("objectToRow")},
+        {17, "LOAD_SET_PARAMETERS", text("parameterValues")},
+        {18, "DS2OBJECT", text("populate")},
+    };
+}
+
 }  // namespace orvane

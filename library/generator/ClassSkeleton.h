@@ -84,6 +84,9 @@ struct ClassLanguage {
     std::vector<Entry> classTemplateEntries;
 };
 
+// The class-template entries 5 to 18 that the C# and VB.NET classes fill alike.
+std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries();
+
 // The one walk over a table that the four class generators share: per-column and per-key
 // fragments collected into named texts, a properties template per column and a class template
 // to finish.
