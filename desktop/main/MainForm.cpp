@@ -27,6 +27,7 @@
 
 #include "data/Connection.h"
 #include "dialogs/ODBCform.h"
+#include "generator/MakeAlias.h"
 #include "main/DbTree.h"
 #include "main/DialogCommands.h"
 #include "main/Icons.h"
@@ -50,9 +51,15 @@ struct TabCaption {
     const char* frame;
 };
 constexpr TabCaption kTabs[MainForm::kScreens] = {
-    {" Schema", "XML Schema"}, {" Biz Schema", "BizTalk Schema"}, {" DTD", "DTD"},
-    {" XML Data", "XML Data"}, {"SQL", "SQL"},                   {" VB", "VB"},
-    {" Java", "Java"},         {" VB.NET", "VB.NET"},             {" C#", "C-Sharp"},
+    {" Schema", "XML Schema"},
+    {" Biz Schema", "BizTalk Schema"},
+    {" DTD", "DTD"},
+    {" XML Data", "XML Data"},
+    {"SQL", "SQL"},
+    {" VB", "VB"},
+    {" Java", "Java"},
+    {" VB.NET", "VB.NET"},
+    {" C#", "C-Sharp"},
 };
 
 QString ToQ(const std::string& text) { return QString::fromStdString(text); }
@@ -130,9 +137,9 @@ void MainForm::BuildMenus() {
 
     QMenu* db = menuBar()->addMenu("&DataBase");
     db->setObjectName("mnuDb");
-    connect(AddAction(db, "mnuDataBaseConnectODBC", "&Connect To ODBC source",
-                      QKeySequence("Ctrl+O")),
-            &QAction::triggered, this, &MainForm::mnuDataBaseConnectODBC_Click);
+    connect(
+        AddAction(db, "mnuDataBaseConnectODBC", "&Connect To ODBC source", QKeySequence("Ctrl+O")),
+        &QAction::triggered, this, &MainForm::mnuDataBaseConnectODBC_Click);
     connect(AddAction(db, "mnuDataBaseDisconnect", "&Disconnect", QKeySequence("Ctrl+D")),
             &QAction::triggered, this, &MainForm::mnuDataBaseDisconnect_Click);
     connect(AddAction(db, "mnuDataBaseDataSource", "Configure Data Source"), &QAction::triggered,
@@ -155,9 +162,7 @@ void MainForm::BuildMenus() {
     AddAction(help, "mnuHelpSF", "&Kestrade WebSite...", QKeySequence("Ctrl+R"));
 }
 
-QAction* MainForm::Action(const char* objectName) const {
-    return findChild<QAction*>(objectName);
-}
+QAction* MainForm::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
 
 void MainForm::BuildToolbar() {
     Toolbar1_ = addToolBar("Toolbar");
@@ -258,8 +263,7 @@ void MainForm::BuildCentral() {
     treeviewDB_->setObjectName("treeviewDB");
     treeviewDB_->setHeaderHidden(true);
     connect(treeviewDB_, &QTreeWidget::itemChanged, this, &MainForm::treeviewDB_ItemChanged);
-    connect(treeviewDB_, &QTreeWidget::itemDoubleClicked, this,
-            &MainForm::treeviewDB_DoubleClick);
+    connect(treeviewDB_, &QTreeWidget::itemDoubleClicked, this, &MainForm::treeviewDB_DoubleClick);
 
     tabCtl_ = new QTabWidget;
     tabCtl_->setObjectName("tabCtl");
@@ -301,13 +305,9 @@ void MainForm::ApplyPaneSettings() {
 }
 
 QString MainForm::MakeAlias(const QString& tableName) const {
-    QString name = tableName;
-    const int dot = name.indexOf('.');
-    if (dot >= 0) name = name.mid(dot + 1);
-    name.remove('[').remove(']').remove('"');
-    name.replace(' ', '_');
-    if (!config_) return name;
-    return ToQ(m_Generator.FixFieldName(name.toStdString(), SQL_CODE));
+    const std::string name = tableName.toStdString();
+    // Without settings there is no SQL screen rule to apply.
+    return ToQ(config_ ? ::orvane::MakeAlias(name, m_Generator) : StripTableName(name));
 }
 
 void MainForm::SetBusy(bool busy) {
@@ -460,13 +460,12 @@ void MainForm::mnuDataBaseDataSource_Click() {
     QString ini = qEnvironmentVariable("ODBCINI");
     if (ini.isEmpty()) ini = QDir::homePath() + "/.odbc.ini";
     if (QFileInfo::exists(ini) && QDesktopServices::openUrl(QUrl::fromLocalFile(ini))) return;
-    Messages::Show(
-        this,
-        "Data sources are configured in the ODBC files:\n  " + ini +
-            " (your own data sources)\n  /etc/odbc.ini (data sources of all users)\n"
-            "  /etc/odbcinst.ini (installed drivers)\n"
-            "Edit them with a text editor or with odbcinst.",
-        MsgNone);
+    Messages::Show(this,
+                   "Data sources are configured in the ODBC files:\n  " + ini +
+                       " (your own data sources)\n  /etc/odbc.ini (data sources of all users)\n"
+                       "  /etc/odbcinst.ini (installed drivers)\n"
+                       "Edit them with a text editor or with odbcinst.",
+                   MsgNone);
 }
 
 void MainForm::mnuToolsHighLight_Click() {
