@@ -64,14 +64,6 @@ ColumnList ReadColumns(data::Connection& connection, const std::string& schema,
 }  // namespace
 
 namespace {
-bool IsPostgres(const std::string& dbmsName) {
-    std::string upper = dbmsName;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper.find("POSTGRES") != std::string::npos;
-}
-
 // PostgreSQL folds unquoted names to lower case, so any name that is not a plain lower-case
 // identifier only reaches its table when quoted.
 bool NeedsPostgresQuotes(const std::string& name) {

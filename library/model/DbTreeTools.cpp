@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "model/KeyedCollection.h"
 #include "model/TreeNode.h"
 
 namespace orvane {
@@ -35,15 +36,13 @@ bool IsPrimaryKeyField(const TreeNode* node, const std::string& fieldName) {
     return column && column->Image() == ImagePk;
 }
 
+bool IsPostgres(const std::string& dbmsName) {
+    return FoldKey(dbmsName).find("postgres") != std::string::npos;
+}
+
 std::string GetQuoteChar(const std::string& dbmsName, bool opening) {
-    std::string upper = dbmsName;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
     // PostgreSQL, like Oracle, rejects square brackets and quotes with double quotes.
-    if (upper.find("ORAC") != std::string::npos || upper.find("POSTGRES") != std::string::npos) {
-        return "\"";
-    }
+    if (FoldKey(dbmsName).find("orac") != std::string::npos || IsPostgres(dbmsName)) return "\"";
     return opening ? "[" : "]";
 }
 
