@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "generator/Utf8.h"
+#include "model/Utf8.h"
 #include "model/OrvaneError.h"
 
 namespace orvane {

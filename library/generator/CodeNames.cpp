@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/KeyedCollection.h"
+#include "model/Utf8.h"
 
 namespace orvane {
 
@@ -19,31 +20,6 @@ bool IsLetterCodePoint(char32_t cp) {
            (cp >= 0xF8 && cp <= 0x24F) || (cp >= 0x391 && cp <= 0x3A1) ||
            (cp >= 0x3A3 && cp <= 0x3C9) || cp == 0x401 || (cp >= 0x410 && cp <= 0x44F) ||
            cp == 0x451 || (cp >= 0x4E00 && cp <= 0x9FFF);
-}
-
-// Length of the UTF-8 sequence at text[i] and its code point; 0 for an invalid sequence.
-std::size_t DecodeUtf8(const std::string& text, std::size_t i, char32_t& cp) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    return length;
 }
 
 bool StartsWithDigit(const std::string& name) {
@@ -102,7 +78,7 @@ std::string CodeNames::LegalCharacters(const std::string& name, bool dollarInNam
             ++i;
             continue;
         }
-        char32_t cp = 0;
+        unsigned cp = 0;
         const std::size_t length = DecodeUtf8(name, i, cp);
         if (length != 0 && IsLetterCodePoint(cp)) {
             out.append(name, i, length);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "generator/Utf8.h"
+#include "model/Utf8.h"
 #include "model/ODBCField.h"
 #include "templates/Templates.h"
 

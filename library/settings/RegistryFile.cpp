@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/KeyedCollection.h"
+#include "model/Utf8.h"
 
 namespace orvane {
 
@@ -14,44 +15,8 @@ constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::size_t kLineWidth = 80;
 
-bool ValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 bool ReadableLine(std::string_view line) {
-    return line.find('\0') == std::string_view::npos && ValidUtf8(line);
+    return line.find('\0') == std::string_view::npos && IsValidUtf8(line);
 }
 
 std::string_view NextLine(std::string_view& rest) {
@@ -188,7 +153,7 @@ bool HasTextForm(const RegistryKey::Value& value) {
     for (char c : text) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return false;
     }
-    return ValidUtf8(text);
+    return IsValidUtf8(text);
 }
 
 void AppendValue(std::string& out, const RegistryKey::Value& value) {
@@ -256,7 +221,7 @@ void MergeKey(RegistryKey& into, const RegistryKey& from) {
 
 bool RegistryFile::StorableName(std::string_view name) {
     return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos &&
-           ValidUtf8(name);
+           IsValidUtf8(name);
 }
 
 RegistryFile RegistryFile::Parse(std::string_view text, std::string rootName) {

@@ -1,4 +1,4 @@
-#include "generator/Utf8.h"
+#include "model/Utf8.h"
 
 namespace orvane {
 
@@ -33,6 +33,16 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, unsigned& cp) {
     if (overlong || surrogate || value > 0x10FFFF) return 0;
     cp = value;
     return len;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    unsigned cp = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = DecodeUtf8(text, i, cp);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
 }
 
 }  // namespace orvane
