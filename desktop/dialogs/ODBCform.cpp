@@ -6,14 +6,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <set>
 
 #include "data/Connection.h"
+#include "main/Messages.h"
 #include "model/ConnectionTexts.h"
+#include "model/Host.h"
 #include "settings/Config.h"
 
 namespace orvane {
@@ -116,7 +117,7 @@ void ODBCform::accept() {
         try {
             ConnectionTexts::Compose(input, *config_->ConnectionManager());
         } catch (const std::exception& error) {
-            QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+            Messages::Show(this, QString::fromStdString(error.what()), MsgCritical);
         }
     }
     QDialog::accept();
