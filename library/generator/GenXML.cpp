@@ -3,6 +3,7 @@
 
 #include "generator/Cache.h"
 #include "generator/Generator.h"
+#include "generator/SchemaTools.h"
 #include "generator/XMLTools.h"
 #include "model/Host.h"
 #include "model/ODBCTable.h"
@@ -14,10 +15,10 @@ std::string Generator::GenXML() {
     ODBCTable& table = RequireTable();
     Config& config = RequireConfig();
 
-    const std::string rawRow = FixFieldName(table.Alias(), XML_CODE);
-    const std::string rowName = XmlName(rawRow);
-    const std::string rootName = XmlName(rawRow + config.Suffix(XML_CODE));
     const std::int16_t caseRule = config.IsUppercase(XML_CODE);
+    const std::string rowName = XmlName(FixFieldName(table.Alias(), XML_CODE));
+    // The schemas name the root by the same rule.
+    const std::string rootName = SchemaRootName(table.Alias(), config.Suffix(XML_CODE), caseRule);
 
     // Tag texts are the same in every row; build them once.
     const std::size_t columns = table.Fields().Count();
