@@ -16,8 +16,8 @@ namespace {
 constexpr std::size_t kColumnLoopEntries = 7;
 }  // namespace
 
-const std::string& ClassContext::Text(const std::string& name) const {
-    static const std::string empty;
+const FilledText& ClassContext::Text(const std::string& name) const {
+    static const FilledText empty;
     auto it = texts.find(name);
     return it == texts.end() ? empty : it->second;
 }
@@ -73,7 +73,7 @@ ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNa
     return column;
 }
 
-void ClassSkeleton::Append(std::string& text, const ClassLanguage::Fragment& fragment,
+void ClassSkeleton::Append(FilledText& text, const ClassLanguage::Fragment& fragment,
                            const ClassColumn& column, int position) {
     text += position == 1 ? fragment.firstStart : fragment.separator;
     text += fragment.piece(column, position);
@@ -117,8 +117,9 @@ std::string ClassSkeleton::Run() {
         SetTemplateParam(4, "FIELD_TYPE", column.type);
         SetTemplateParam(5, language_.memberEntry, column.member);
         if (language_.namesXmlType) SetTemplateParam(6, "FIELD_XML_TYPE", column.field->XsdType());
-        std::string properties = templates.LoadTemplate(language_.propertiesTemplate);
-        context.texts["properties"] += templates.ProcessTemplate(properties) + "\r\n";
+        // Filled but not flattened: what the template left open is filled by the class template.
+        context.texts["properties"] +=
+            templates.FillTemplate(language_.propertiesTemplate) + "\r\n";
         for (const ClassLanguage::Fragment& fragment : language_.columnFragments) {
             Append(context.texts[fragment.text], fragment, column, static_cast<int>(i) + 1);
         }
@@ -147,8 +148,7 @@ std::string ClassSkeleton::Run() {
     for (const ClassLanguage::Entry& entry : language_.classTemplateEntries) {
         SetTemplateParam(entry.index, entry.name, entry.value(context));
     }
-    std::string text = templates.LoadTemplate(language_.classTemplate);
-    return templates.ProcessTemplate(text);
+    return templates.FillTemplate(language_.classTemplate).Text();
 }
 
 std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/CodeNames.h"
+#include "templates/FilledText.h"
 
 namespace orvane {
 
@@ -41,9 +42,9 @@ struct ClassContext {
     Config& config;
     std::string className;
     std::string (*literal)(const std::string&);
-    std::map<std::string, std::string> texts;
+    std::map<std::string, FilledText> texts;
 
-    const std::string& Text(const std::string& name) const;
+    const FilledText& Text(const std::string& name) const;
     // A text inside a string literal of the language.
     std::string Literal(const std::string& text) const { return literal(text); }
 };
@@ -63,7 +64,7 @@ struct ClassLanguage {
     struct Entry {
         std::size_t index;
         std::string name;
-        std::function<std::string(const ClassContext&)> value;
+        std::function<FilledText(const ClassContext&)> value;
     };
 
     int screen = 0;
@@ -97,7 +98,7 @@ class ClassSkeleton {
 
   private:
     ClassColumn MakeColumn(const ODBCField& field, const ColumnCodeNames& names) const;
-    static void Append(std::string& text, const ClassLanguage::Fragment& fragment,
+    static void Append(FilledText& text, const ClassLanguage::Fragment& fragment,
                        const ClassColumn& column, int position);
 
     Generator& generator_;

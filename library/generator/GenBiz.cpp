@@ -14,21 +14,19 @@ std::string Generator::GenBiz() {
     const std::int16_t rule = config.IsUppercase(XSD_CODE);
 
     ResetTemplateParams(7);
-    std::string elements;
-    std::string elementTypes;
+    FilledText elements;
+    FilledText elementTypes;
     const std::size_t count = table.Fields().Count();
     for (std::size_t j = 1; j <= count; ++j) {
         const ODBCField& field = table.Fields().Item(j);
         SetTemplateParam(0, "FIELD_NAME", XmlName(field.FieldNameEx(rule)));
         SetTemplateParam(1, "MIN_OCCURS", MinOccurs(field));
         SetTemplateParam(2, "MAX_OCCURS", "1");
-        std::string element = template_.LoadTemplate("\\templates\\biz\\element.tpl");
-        elements += template_.ProcessTemplate(element);
+        elements += template_.FillTemplate("\\templates\\biz\\element.tpl");
 
         SetTemplateParam(1, "FIELD_TYPE", field.XsdType());
         SetTemplateParam(2, "RESTRICTIONS", BizRestrictions(field));
-        std::string elementType = template_.LoadTemplate("\\templates\\biz\\elementtype.tpl");
-        elementTypes += template_.ProcessTemplate(elementType);
+        elementTypes += template_.FillTemplate("\\templates\\biz\\elementtype.tpl");
     }
 
     SetTemplateParam(
@@ -37,10 +35,9 @@ std::string Generator::GenBiz() {
     SetTemplateParam(1, "COMMENTS", CommentHeader("Biztalk schema "));
     SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), BIZ_CODE));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), BIZ_CODE)));
-    SetTemplateParam(4, "ELEMENTS", elements);
-    SetTemplateParam(5, "ELEMENT_TYPES", elementTypes);
-    std::string schema = template_.LoadTemplate("\\templates\\biz\\schema.tpl");
-    return template_.ProcessTemplate(schema);
+    SetTemplateParam(4, "ELEMENTS", std::move(elements));
+    SetTemplateParam(5, "ELEMENT_TYPES", std::move(elementTypes));
+    return template_.FillTemplate("\\templates\\biz\\schema.tpl").Text();
 }
 
 }  // namespace orvane

@@ -15,14 +15,13 @@ std::string Generator::GenDTD() {
     const std::int16_t rule = config.IsUppercase(DTD_CODE);
 
     ResetTemplateParams(7);
-    std::string elements;
+    FilledText elements;
     std::vector<std::string> names;
     const std::size_t count = table.Fields().Count();
     for (std::size_t j = 1; j <= count; ++j) {
         names.push_back(XmlName(table.Fields().Item(j).FieldNameEx(rule)));
         SetTemplateParam(0, "FIELD_NAME", names.back());
-        std::string element = template_.LoadTemplate("\\templates\\dtd\\element.tpl");
-        elements += template_.ProcessTemplate(element) + "\r\n";
+        elements += template_.FillTemplate("\\templates\\dtd\\element.tpl") + "\r\n";
     }
 
     SetTemplateParam(
@@ -32,9 +31,8 @@ std::string Generator::GenDTD() {
     SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), DTD_CODE));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), DTD_CODE)));
     SetTemplateParam(4, "FIELDS", DtdColumnList(names));
-    SetTemplateParam(5, "ELEMENTS", elements);
-    std::string dtd = template_.LoadTemplate("\\templates\\dtd\\dtd.tpl");
-    return template_.ProcessTemplate(dtd);
+    SetTemplateParam(5, "ELEMENTS", std::move(elements));
+    return template_.FillTemplate("\\templates\\dtd\\dtd.tpl").Text();
 }
 
 }  // namespace orvane

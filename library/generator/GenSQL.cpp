@@ -136,13 +136,13 @@ std::string Generator::GenSQL() {
     SetTemplateParam(2, "XML_FIELDS", texts.sqlServerFields);
     SetTemplateParam(3, "PK_NAME", table.PKs().Item(1).FieldNameSQL());
     SetTemplateParam(4, "ALIAS", table.Alias());
-    std::string sqlServer = Template().LoadTemplate("\\templates\\sql\\sqlservertrigger.tpl");
-    Template().ProcessTemplate(sqlServer);
+    const std::string sqlServer =
+        Template().FillTemplate("\\templates\\sql\\sqlservertrigger.tpl").Text();
 
     SetTemplateParam(2, "XML_FIELDS", texts.oracleFields);
     SetTemplateParam(3, "LONG_TABLE_NAME", table.Name());
-    std::string oracle = Template().LoadTemplate("\\templates\\sql\\oracletrigger.tpl");
-    Template().ProcessTemplate(oracle);
+    const std::string oracle =
+        Template().FillTemplate("\\templates\\sql\\oracletrigger.tpl").Text();
 
     texts.select += std::string(kCrLf) + "||'</" + table.Alias() + ">'" + kCrLf + "from " +
                     table.Name() + ";" + kCrLf;

@@ -15,7 +15,7 @@ std::string Generator::GenXSD() {
     const std::int16_t rule = config.IsUppercase(XSD_CODE);
 
     ResetTemplateParams(6);
-    std::string elements;
+    FilledText elements;
     const std::size_t count = table.Fields().Count();
     for (std::size_t j = 1; j <= count; ++j) {
         const ODBCField& field = table.Fields().Item(j);
@@ -24,8 +24,7 @@ std::string Generator::GenXSD() {
         SetTemplateParam(2, "MIN_OCCURS", MinOccurs(field));
         SetTemplateParam(3, "MAX_OCCURS", "1");
         SetTemplateParam(4, "RESTRICTIONS", XsdRestrictions(field));
-        std::string element = template_.LoadTemplate("\\templates\\xsd\\element.tpl");
-        elements += template_.ProcessTemplate(element);
+        elements += template_.FillTemplate("\\templates\\xsd\\element.tpl");
     }
 
     // The schema describes the XML screen's document, so its root takes that screen's suffix.
@@ -35,9 +34,8 @@ std::string Generator::GenXSD() {
     SetTemplateParam(1, "COMMENTS", CommentHeader("XSD schema "));
     SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), XSD_CODE));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), XSD_CODE)));
-    SetTemplateParam(4, "ELEMENTS", elements);
-    std::string schema = template_.LoadTemplate("\\templates\\xsd\\schema.tpl");
-    return template_.ProcessTemplate(schema);
+    SetTemplateParam(4, "ELEMENTS", std::move(elements));
+    return template_.FillTemplate("\\templates\\xsd\\schema.tpl").Text();
 }
 
 }  // namespace orvane

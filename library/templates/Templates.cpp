@@ -18,7 +18,7 @@ void ExtendTemplateParams(std::size_t n) {
     if (TemplateParams().size() < n) TemplateParams().resize(n);
 }
 
-void SetTemplateParam(std::size_t index, std::string name, std::string value) {
+void SetTemplateParam(std::size_t index, std::string name, FilledText value) {
     auto& params = TemplateParams();
     if (index >= params.size()) params.resize(index + 1);
     params[index].Name = std::move(name);

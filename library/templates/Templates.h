@@ -4,12 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "templates/FilledText.h"
+
 namespace orvane {
 
-// One placeholder name and its value.
+// One placeholder name and its value. A value is data, except for the unfilled placeholders
+// of a template filled into it earlier.
 struct TemplateParam {
     std::string Name;
-    std::string Value;
+    FilledText Value;
 };
 
 // The process-wide parameter table the generation routines fill before processing a template.
@@ -19,7 +22,7 @@ std::vector<TemplateParam>& TemplateParams();
 void ResetTemplateParams(std::size_t n);
 // Grows the table to n entries, keeping the entries it holds.
 void ExtendTemplateParams(std::size_t n);
-void SetTemplateParam(std::size_t index, std::string name, std::string value);
+void SetTemplateParam(std::size_t index, std::string name, FilledText value);
 
 // The login name of the user running the program (the passwd entry of the effective user),
 // or the empty text.

@@ -181,6 +181,9 @@ TEST_F(ClassCompile, AwkwardColumnNames) {
         {.name = "back\\slash", .type = adVarChar},
         {.name = "   ", .type = adVarChar},
         {.name = "Binary", .type = adBinary},
+        // Placeholder look-alikes are names, not placeholders.
+        {.name = "$CLASS_NAME$", .type = adVarChar},
+        {.name = "$GET_XML$", .type = adInteger},
     };
     Generate(test::MakeTable("dbo.[Order Details #1]", "Order Details #1", columns, {}));
     // The same columns under a class name that is a type of the language, after the connection

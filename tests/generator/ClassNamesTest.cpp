@@ -26,7 +26,7 @@ struct NameCase {
 
 std::string Param(const std::string& name) {
     for (const TemplateParam& p : TemplateParams()) {
-        if (p.Name == name) return p.Value;
+        if (p.Name == name) return p.Value.Text();
     }
     return "<no " + name + ">";
 }

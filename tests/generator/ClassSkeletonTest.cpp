@@ -87,7 +87,7 @@ class ClassSkeleton : public ::testing::Test {
     // The value the last run left in the entry of that name.
     static std::string Param(const std::string& name) {
         for (const TemplateParam& p : TemplateParams()) {
-            if (p.Name == name) return p.Value;
+            if (p.Name == name) return p.Value.Text();
         }
         ADD_FAILURE() << "no parameter " << name;
         return {};
@@ -127,8 +127,8 @@ TEST_F(ClassSkeleton, ClassTemplateEntriesInOrder) {
         EXPECT_EQ(Names(), names) << screen;
         if (screen == VB_CODE) continue;
         // Entries 3 and 4 still hold the last column's name and type.
-        EXPECT_EQ(TemplateParams()[3].Value, "Price") << screen;
-        EXPECT_EQ(TemplateParams()[4].Value, "Double") << screen;
+        EXPECT_EQ(TemplateParams()[3].Value.Text(), "Price") << screen;
+        EXPECT_EQ(TemplateParams()[4].Value.Text(), "Double") << screen;
         EXPECT_EQ(Param("TABLE_NAME"), "dbo.Shop") << screen;
         EXPECT_EQ(Param("ALIAS_NAME"), "Shop") << screen;
     }
@@ -384,7 +384,7 @@ TEST_F(ClassSkeleton, ColumnLoopSeesSevenEntriesAndLetsEventsRunPerColumn) {
         std::vector<Seen> seen;
         Host::SetEventPump([&seen] {
             const auto& params = TemplateParams();
-            Seen s{params.size(), {}, params[3].Value};
+            Seen s{params.size(), {}, params[3].Value.Text()};
             for (std::size_t i = 3; i < params.size(); ++i) s.names.push_back(params[i].Name);
             seen.push_back(s);
         });

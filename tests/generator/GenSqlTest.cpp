@@ -169,7 +169,7 @@ TEST_F(GenSqlTest, ParametersTakeTheShortAndLongTableNamesAndTheBracketedKey) {
     };
     for (std::size_t k = 0; k < expected.size(); ++k) {
         EXPECT_EQ(params[k].Name, expected[k].first) << k;
-        EXPECT_EQ(params[k].Value, expected[k].second) << k;
+        EXPECT_EQ(params[k].Value.Text(), expected[k].second) << k;
     }
 }
 

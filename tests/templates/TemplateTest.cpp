@@ -11,6 +11,7 @@
 
 #include "TestSupport.h"
 #include "model/LibraryFolder.h"
+#include "model/OrvaneError.h"
 #include "templates/Template.h"
 #include "templates/Templates.h"
 
@@ -109,7 +110,7 @@ TEST_F(TemplateFiles, CacheKeepsTheUnfilledText) {
     EXPECT_EQ(loader.LoadTemplate(Name("t.tpl")), "<$TABLE_NAME$>");
 }
 
-TEST(ProcessTemplate, FillsInTableOrder) {
+TEST(ProcessTemplate, FillsEveryPlaceholderInOnePass) {
     struct Case {
         std::vector<TemplateParam> params;
         std::string text;
@@ -117,18 +118,22 @@ TEST(ProcessTemplate, FillsInTableOrder) {
     };
     const std::vector<Case> cases = {
         {{{"A", "x"}, {"B", "y"}}, "$A$$B$$A$$C$", "xyx$C$"},
-        // A later entry searches what an earlier one inserted, not the other way round.
-        {{{"A", "[$B$]"}, {"B", "z"}}, "$A$", "[z]"},
-        {{{"B", "z"}, {"A", "[$B$]"}}, "$A$", "[$B$]"},
-        // The first empty entry ends the table.
+        // What an entry inserts is data, whatever it looks like.
+        {{{"A", "[$B$]"}, {"B", "z"}}, "$A$", "[$B$]"},
+        {{{"FIELD_NAME", "$CLASS_NAME$"}, {"CLASS_NAME", "Bean"}},
+         "get$FIELD_NAME$ in $CLASS_NAME$",
+         "get$CLASS_NAME$ in Bean"},
+        {{{"A", "$A$"}}, "$A$", "$A$"},
+        // The first empty entry ends the table; of two equal names the first counts.
         {{{"A", "1"}, {"", ""}, {"B", "2"}}, "$A$$B$", "1$B$"},
+        {{{"A", "1"}, {"A", "2"}}, "$A$", "1"},
         {{{"TABLE_NAME", "t"}}, "$table_name$ $TABLE_NAME$", "$table_name$ t"},
         {{{"A", "x"}}, "costs $5, $A$", "costs $5, x"},
         {{{"A", "x"}}, "$", "$"},
         {{{"A", "x"}}, "$$A$$", "$x$"},
         {{{"A", "x"}}, "$A$A$", "xA$"},
+        {{{"A", "x"}}, "$B$A$", "$Bx"},
         {{{"A", ""}}, "a$A$b$A$", "ab"},
-        {{{"A", "$A$"}}, "$A$", "$A$"},
         {{}, "$A$", "$A$"},
     };
     Template loader;
@@ -140,12 +145,54 @@ TEST(ProcessTemplate, FillsInTableOrder) {
     }
 }
 
+TEST(ProcessTemplate, AFilledTemplateKeepsWhatItLeftOpenForTheNextOne) {
+    Template loader;
+    // A column's template names the class, which only the class template's entries know.
+    TemplateParams() = {{"FIELD_NAME", "$CLASS_NAME$"}, {"EMPTY", ""}};
+    const FilledText column = loader.Fill("get$FIELD_NAME$() of $CLASS_NAME$;");
+    EXPECT_EQ(column.Text(), "get$CLASS_NAME$() of $CLASS_NAME$;");
+    // A closing sign that opens a filled placeholder leaves nothing open behind it.
+    const FilledText overlapped = loader.Fill("$X$EMPTY$");
+    EXPECT_EQ(overlapped.Text(), "$X");
+
+    TemplateParams() = {{"PROPERTIES", column + "\r\n" + column},
+                        {"CLASS_NAME", "Bean"},
+                        {"SELF", FilledText("<$SELF$>", {1})},
+                        {"CUT", overlapped},
+                        {"X", "wrong"}};
+    EXPECT_EQ(loader.Fill("class $CLASS_NAME$ {$PROPERTIES$} $SELF$ $CUT$").Text(),
+              "class Bean {get$CLASS_NAME$() of Bean;\r\nget$CLASS_NAME$() of Bean;} <$SELF$> $X");
+
+    // Still open after a template that does not fill it, and filled by the one after that.
+    TemplateParams() = {{"PROPERTIES", column}};
+    const FilledText outer = loader.Fill("[$PROPERTIES$]");
+    TemplateParams() = {{"ALL", outer}, {"CLASS_NAME", "C"}};
+    EXPECT_EQ(loader.Fill("$ALL$").Text(), "[get$CLASS_NAME$() of C;]");
+}
+
+TEST(ProcessTemplate, OutputPastTheCapStopsWithAMessage) {
+    Template small(1000);
+    TemplateParams() = {{"A", std::string(100, 'a')}};
+    std::string tenTimes;
+    for (int i = 0; i < 10; ++i) tenTimes += "$A$";
+    EXPECT_EQ(small.Fill(tenTimes).Text().size(), 1000u);
+    try {
+        small.Fill(tenTimes + "$A$", "\\templates\\x.tpl");
+        ADD_FAILURE() << "no error past the cap";
+    } catch (const OrvaneError& error) {
+        EXPECT_NE(
+            std::string(error.what()).find("Filling the template \\templates\\x.tpl gives more"),
+            std::string::npos)
+            << error.what();
+    }
+}
+
 TEST(TemplateParams, ResetEmptiesAndExtendKeeps) {
     ResetTemplateParams(2);
     SetTemplateParam(0, "A", "1");
     ExtendTemplateParams(4);
     ASSERT_EQ(TemplateParams().size(), 4u);
-    EXPECT_EQ(TemplateParams()[0].Value, "1");
+    EXPECT_EQ(TemplateParams()[0].Value.Text(), "1");
     EXPECT_TRUE(TemplateParams()[3].Name.empty());
     ExtendTemplateParams(1);
     EXPECT_EQ(TemplateParams().size(), 4u);
