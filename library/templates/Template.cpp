@@ -1,15 +1,13 @@
 #include "templates/Template.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 #include <unordered_map>
 #include <vector>
 
 #include "model/LibraryFolder.h"
 #include "model/OrvaneError.h"
+#include "model/RegularFile.h"
 #include "templates/Templates.h"
 
 namespace orvane {
@@ -148,12 +146,23 @@ std::string Template::LoadTemplate(const std::string& sTemplateName) {
         const std::string& cached = cache_.Item(sTemplateName);
         if (!cached.empty()) return cached;
     }
-    std::ifstream file(TemplatePath(sTemplateName), std::ios::binary);
-    if (!file) return {};
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return {};
-    std::string text = content.str();
+    const std::string path = TemplatePath(sTemplateName);
+    const RegularFile file(path);
+    if (file.Status() == RegularFile::State::NotRegular) {
+        throw OrvaneError("The template " + path +
+                          " is not a regular file, so it is not read; the generation stops.");
+    }
+    std::string text;
+    switch (file.ReadAll(kFileCap, text)) {
+        case RegularFile::Contents::Failed:
+            return {};
+        case RegularFile::Contents::TooLarge:
+            throw OrvaneError("The template " + path + " is larger than " +
+                              std::to_string(kFileCap >> 20) +
+                              " MB, far larger than any template needs; the generation stops.");
+        case RegularFile::Contents::Whole:
+            break;
+    }
     // An empty text counts as not cached, so an empty file is simply read again next time.
     if (!text.empty()) {
         if (cache_.Contains(sTemplateName)) {

@@ -12,6 +12,8 @@ namespace orvane {
 // Reads template files once and fills their $NAME$ placeholders from TemplateParams().
 class Template {
   public:
+    // A larger template file, or one that is no regular file, stops the generation with an error.
+    static constexpr std::size_t kFileCap = 1u << 20;
     // More than any table needs; a filling that would pass it stops with an error.
     static constexpr std::size_t kOutputCap = 64u << 20;
 
@@ -21,7 +23,7 @@ class Template {
     void ClearTemplates();
     // The template's unfilled text: from the cache, else from the file below the library's
     // folder ("\templates\xsd\schema.tpl" style names). A missing or unreadable file gives the
-    // empty text, silently, and is tried again next time.
+    // empty text, silently, and is tried again next time; see kFileCap for the others.
     std::string LoadTemplate(const std::string& sTemplateName);
     // Fills str in place, as Fill does, and returns it.
     std::string ProcessTemplate(std::string& str) const;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -88,14 +89,43 @@ TEST_F(TemplateFiles, EmptyFileIsReadAgainEveryTime) {
     EXPECT_EQ(loader.LoadTemplate(Name("empty.tpl")), "filled");
 }
 
-TEST_F(TemplateFiles, LargeTemplatesLoadWhole) {
+TEST_F(TemplateFiles, LargeTemplatesLoadWholeUpToTheCap) {
     Template loader;
-    for (std::size_t size : {32767u, 32768u, 40u * 1024u}) {
+    for (std::size_t size : {32767u, 32768u, 1u << 20}) {
         std::string text(size, 'x');
         text.replace(size - 5, 5, "$END$");
         const std::string file = "big" + std::to_string(size) + ".tpl";
         Write(file, text);
         EXPECT_EQ(loader.LoadTemplate(Name(file)), text) << size << " bytes";
+    }
+}
+
+TEST_F(TemplateFiles, WhatIsNoTemplateStopsWithAMessageAndNeverBlocks) {
+    const fs::path dir(dir_);
+    Write("huge.tpl", std::string((1u << 20) + 1, 'x'));
+    ASSERT_EQ(mkfifo((dir / "fifo.tpl").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.tpl");
+    fs::create_directory(dir / "folder.tpl");
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"huge.tpl", "is larger than 1 MB"},
+        {"fifo.tpl", "is not a regular file"},
+        {"zero.tpl", "is not a regular file"},
+        {"folder.tpl", "is not a regular file"},
+    };
+    Template loader;
+    for (const auto& c : cases) {
+        try {
+            loader.LoadTemplate(Name(c.file));
+            ADD_FAILURE() << c.file << " was read";
+        } catch (const OrvaneError& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find(Template::TemplatePath(Name(c.file)) + " " + c.message),
+                      std::string::npos)
+                << text;
+        }
     }
 }
 
