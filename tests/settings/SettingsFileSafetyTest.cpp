@@ -77,7 +77,7 @@ TEST(SettingsFileSafety, ASaveKilledAnywhereLeavesTheOldOrTheNewSettings) {
 
 TEST(SettingsFileSafety, TwoWritersAtOnceLoseNothing) {
     TempSettingsFolder folder;
-    constexpr int kEach = 500;
+    constexpr int kEach = 40;
     int startPipe[2];
     ASSERT_EQ(pipe(startPipe), 0);
     std::vector<pid_t> children;
