@@ -20,6 +20,9 @@ esac
 pg_user=orvane
 pg_password=orvane_pw
 pg_database=orvane_test
+# A login whose password holds what ends or starts an attribute of a connection string.
+pg_odd_user=orvane_odd
+pg_odd_password='odd;Database=postgres;}x{ '
 
 pg_bindir() {
     local dir
@@ -164,6 +167,7 @@ load_database() {
     local psql=("$(pg_bindir)/psql" -q -X -v ON_ERROR_STOP=1 -h "$envdir/pg" -p "$port")
     "${psql[@]}" -U postgres -d postgres \
         -c "CREATE ROLE $pg_user LOGIN PASSWORD '$pg_password'" \
+        -c "CREATE ROLE $pg_odd_user LOGIN PASSWORD '$pg_odd_password'" \
         -c "CREATE DATABASE $pg_database OWNER $pg_user ENCODING 'UTF8'" >/dev/null
     "${psql[@]}" -U "$pg_user" -d "$pg_database" -f "$srcdir/scripts/sample/OrvanePgTest.sql" >/dev/null
 }

@@ -1,6 +1,7 @@
 #include "data/Connection.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -210,7 +211,25 @@ void Connection::Open(const std::string& connectionText) {
     Close();
     impl_->connectionText = connectionText;
     auto session = std::make_shared<OdbcSession>();
-    session->Connect(NormalizeConnectionText(connectionText));
+    const std::vector<ConnectionAttribute> attributes = ParseConnectionText(connectionText);
+    std::map<std::string, std::string> byKey;
+    for (const ConnectionAttribute& attribute : attributes) {
+        std::string key;
+        for (char c : attribute.key)
+            key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        byKey.emplace(key, attribute.value);
+    }
+    const bool onlyDataSource =
+        byKey.count("DSN") != 0 && byKey.size() == attributes.size() &&
+        std::all_of(byKey.begin(), byKey.end(), [](const auto& entry) {
+            return entry.first == "DSN" || entry.first == "UID" || entry.first == "PWD";
+        });
+    if (onlyDataSource) {
+        // No connection string for the driver to misread (some take no braces).
+        session->ConnectDataSource(byKey["DSN"], byKey["UID"], byKey["PWD"]);
+    } else {
+        session->Connect(NormalizeConnectionText(connectionText));
+    }
     impl_->session = std::move(session);
 }
 
@@ -219,6 +238,11 @@ bool Connection::IsOpen() const { return impl_->session != nullptr; }
 void Connection::Close() { impl_->session.reset(); }
 
 std::string Connection::DbmsName() const { return impl_->Session().DbmsName(); }
+
+NameQuoting Connection::Quoting() const {
+    const OdbcSession& session = impl_->Session();
+    return NameQuoting::For(session.DbmsName(), session.IdentifierQuote());
+}
 
 const std::string& Connection::ConnectionString() const { return impl_->connectionText; }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/RecordSet.h"
+#include "data/SqlNames.h"
 
 namespace orvane::data {
 
@@ -36,6 +37,8 @@ class Connection {
 
     // The "DBMS Name" of the data source.
     std::string DbmsName() const;
+    // How the data source encloses names in queries.
+    NameQuoting Quoting() const;
     // The connection text as it was given to Open.
     const std::string& ConnectionString() const;
 

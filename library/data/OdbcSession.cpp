@@ -28,9 +28,26 @@ void OdbcSession::Connect(const std::string& connectionString) {
     SQLRETURN rc = SQLDriverConnect(dbc_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
                                     SQL_NTS, nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
     dbc_.Check(rc, "Opening the connection failed");
+    Connected();
+}
+
+void OdbcSession::ConnectDataSource(const std::string& dsn, const std::string& uid,
+                                    const std::string& pwd) {
+    auto text = [](const std::string& s) {
+        return reinterpret_cast<SQLCHAR*>(const_cast<char*>(s.c_str()));
+    };
+    auto length = [](const std::string& s) { return static_cast<SQLSMALLINT>(s.size()); };
+    SQLRETURN rc = SQLConnect(dbc_.Get(), text(dsn), length(dsn), text(uid), length(uid), text(pwd),
+                              length(pwd));
+    dbc_.Check(rc, "Opening the connection failed");
+    Connected();
+}
+
+void OdbcSession::Connected() {
     connected_ = true;
     dbmsName_ = InfoText(SQL_DBMS_NAME);
     patternEscape_ = InfoText(SQL_SEARCH_PATTERN_ESCAPE);
+    identifierQuote_ = InfoText(SQL_IDENTIFIER_QUOTE_CHAR);
     quirks_ = DriverQuirks::ForDbms(dbmsName_);
     if (!quirks_.HonoursPatternEscape()) patternEscape_.clear();
 }

@@ -18,14 +18,19 @@ class OdbcSession {
 
     // SQLDriverConnect without prompting; learns the DBMS name and the driver's quirks.
     void Connect(const std::string& connectionString);
+    // SQLConnect: the user and password go to the driver as they are, never parsed.
+    void ConnectDataSource(const std::string& dsn, const std::string& uid, const std::string& pwd);
 
     OdbcHandle NewStatement() const { return OdbcHandle(SQL_HANDLE_STMT, dbc_.Get()); }
     const std::string& DbmsName() const { return dbmsName_; }
     const DriverQuirks& Quirks() const { return quirks_; }
     // The escape for "_" and "%" in catalogue arguments; empty when the driver has none.
     const std::string& PatternEscape() const { return patternEscape_; }
+    // The driver's quote character for names (SQL_IDENTIFIER_QUOTE_CHAR); " " when it has none.
+    const std::string& IdentifierQuote() const { return identifierQuote_; }
 
   private:
+    void Connected();
     std::string InfoText(SQLUSMALLINT info) const;
 
     OdbcHandle env_;
@@ -33,6 +38,7 @@ class OdbcSession {
     bool connected_ = false;
     std::string dbmsName_;
     std::string patternEscape_;
+    std::string identifierQuote_;
     DriverQuirks quirks_;
 };
 

@@ -33,7 +33,7 @@ std::string Generator::GenBiz() {
         0, "XML_ROOT",
         SchemaRootName(table.Alias(), config.Suffix(BIZ_CODE), config.IsUppercase(XML_CODE)));
     SetTemplateParam(1, "COMMENTS", CommentHeader("Biztalk schema "));
-    SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), BIZ_CODE));
+    SetTemplateParam(2, "TABLE_NAME", XmlCommentText(FixFieldName(table.Name(), BIZ_CODE)));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), BIZ_CODE)));
     SetTemplateParam(4, "ELEMENTS", std::move(elements));
     SetTemplateParam(5, "ELEMENT_TYPES", std::move(elementTypes));

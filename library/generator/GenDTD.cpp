@@ -28,7 +28,7 @@ std::string Generator::GenDTD() {
         0, "XML_ROOT",
         SchemaRootName(table.Alias(), config.Suffix(DTD_CODE), config.IsUppercase(XML_CODE)));
     SetTemplateParam(1, "COMMENTS", CommentHeader("DTD "));
-    SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), DTD_CODE));
+    SetTemplateParam(2, "TABLE_NAME", XmlCommentText(FixFieldName(table.Name(), DTD_CODE)));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), DTD_CODE)));
     SetTemplateParam(4, "FIELDS", DtdColumnList(names));
     SetTemplateParam(5, "ELEMENTS", std::move(elements));

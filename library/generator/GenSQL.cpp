@@ -2,8 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "data/SqlNames.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
+#include "generator/XMLTools.h"
 #include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -24,6 +26,8 @@ struct ColumnTexts {
     std::string oracleFields;
 };
 
+// Element names stand inside string literals of the script (and a shell command of the SQL
+// Server trigger): as valid XML names they hold no quote, blank or shell character.
 void AddColumnTexts(ColumnTexts& texts, const ODBCField& f, bool first, int sqlRule, int xmlRule,
                     const std::string& oraChar) {
     const std::string name = f.FieldNameSQL();
@@ -33,20 +37,38 @@ void AddColumnTexts(ColumnTexts& texts, const ODBCField& f, bool first, int sqlR
     }
     texts.create += name + " " + f.DbType() + NullConstraint(f);
 
-    const std::string sqlName = f.FieldNameEx(static_cast<std::int16_t>(sqlRule));
+    const std::string sqlName = XmlName(f.FieldNameEx(static_cast<std::int16_t>(sqlRule)));
     texts.select += "'<" + sqlName + ">'||" + name + "||'</" + sqlName + ">'";
 
-    const std::string xmlName = f.FieldNameEx(static_cast<std::int16_t>(xmlRule));
+    const std::string xmlName = XmlName(f.FieldNameEx(static_cast<std::int16_t>(xmlRule)));
     texts.sqlServerFields += "^<" + xmlName + "^>'+convert(varchar(" +
-                             std::to_string(f.FieldSize()) + "),isnull(" + f.FieldNameEx(3) +
-                             ",''))+'^</" + xmlName + "^>";
+                             std::to_string(f.FieldSize()) + "),isnull(" + name + ",''))+'^</" +
+                             xmlName + "^>";
     texts.oracleFields += "  UTL_FILE.put(iFile_Handle,'<" + xmlName + ">'||" + oraChar + "||'</" +
                           xmlName + ">');" + kCrLf;
+}
+
+// A name or suffix as a plain SQL word: ASCII letters, digits and "_", everything else "_".
+std::string ScriptWord(const std::string& text) {
+    std::string word = text;
+    for (char& c : word) {
+        const bool keep =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        if (!keep) c = '_';
+    }
+    return word;
+}
+
+// The triggers' name: valid unquoted in both dialects for any table name.
+std::string TriggerName(const ODBCTable& table) {
+    const auto parts = data::SplitFullName(table.Name());
+    return "trg_" + ScriptWord(parts ? parts->back().name : table.TableName()) + "_xml";
 }
 }  // namespace
 
 std::string Generator::ToOraChar(const ODBCField& field) const {
-    const std::string s = ":new." + field.FieldName();
+    const std::string s =
+        ":new." + data::QuoteName(field.FieldName(), data::NameQuoting::DoubleQuotes());
     switch (field.ODBCType()) {
         case 2:
         case 3:
@@ -80,7 +102,8 @@ std::string Generator::GenSQL() {
 
     ColumnTexts texts;
     texts.create = "create table " + table.Name() + " (" + kCrLf + "\t";
-    texts.select = std::string("select ") + kCrLf + "'<" + table.Alias() + ">'||" + kCrLf + "\t";
+    const std::string alias = XmlName(table.Alias());
+    texts.select = std::string("select ") + kCrLf + "'<" + alias + ">'||" + kCrLf + "\t";
 
     // Every row names the same columns; only the values differ.
     std::string columnList = "(";
@@ -130,12 +153,14 @@ std::string Generator::GenSQL() {
         inserts = cache.GetFile();
     }
 
-    ResetTemplateParams(6);
+    ResetTemplateParams(7);
     SetTemplateParam(0, "TABLE_NAME", table.TableName());
-    SetTemplateParam(1, "XML_SUFFIX", config.Screens().Item("3")->Suffix);
+    // Part of a file name inside string literals and a shell command.
+    SetTemplateParam(1, "XML_SUFFIX", ScriptWord(config.Screens().Item("3")->Suffix));
     SetTemplateParam(2, "XML_FIELDS", texts.sqlServerFields);
     SetTemplateParam(3, "PK_NAME", table.PKs().Item(1).FieldNameSQL());
-    SetTemplateParam(4, "ALIAS", table.Alias());
+    SetTemplateParam(4, "ALIAS", alias);
+    SetTemplateParam(5, "TRIGGER_NAME", TriggerName(table));
     const std::string sqlServer =
         Template().FillTemplate("\\templates\\sql\\sqlservertrigger.tpl").Text();
 
@@ -144,8 +169,8 @@ std::string Generator::GenSQL() {
     const std::string oracle =
         Template().FillTemplate("\\templates\\sql\\oracletrigger.tpl").Text();
 
-    texts.select += std::string(kCrLf) + "||'</" + table.Alias() + ">'" + kCrLf + "from " +
-                    table.Name() + ";" + kCrLf;
+    texts.select +=
+        std::string(kCrLf) + "||'</" + alias + ">'" + kCrLf + "from " + table.Name() + ";" + kCrLf;
 
     std::string result;
     result.reserve(texts.create.size() + sqlServer.size() + oracle.size() + texts.select.size() +

@@ -32,7 +32,7 @@ std::string Generator::GenXSD() {
         0, "XML_ROOT",
         SchemaRootName(table.Alias(), config.Suffix(XML_CODE), config.IsUppercase(XML_CODE)));
     SetTemplateParam(1, "COMMENTS", CommentHeader("XSD schema "));
-    SetTemplateParam(2, "TABLE_NAME", FixFieldName(table.Name(), XSD_CODE));
+    SetTemplateParam(2, "TABLE_NAME", XmlCommentText(FixFieldName(table.Name(), XSD_CODE)));
     SetTemplateParam(3, "ALIAS_NAME", XmlName(FixFieldName(table.Alias(), XSD_CODE)));
     SetTemplateParam(4, "ELEMENTS", std::move(elements));
     return template_.FillTemplate("\\templates\\xsd\\schema.tpl").Text();

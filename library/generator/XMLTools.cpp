@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/Utf8.h"
 #include "model/ODBCField.h"
+#include "model/Utf8.h"
 #include "templates/Templates.h"
 
 namespace orvane {
@@ -12,13 +12,29 @@ namespace orvane {
 std::string Indent(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), '\t') : ""; }
 
 std::string CommentHeader(const std::string& kind) {
-    std::string inner = kind + " " + CreatedByText();
-    // "--" cannot stand inside a comment; a login name holding it would spoil the document.
-    for (std::size_t at = inner.find("--"); at != std::string::npos; at = inner.find("--", at)) {
-        inner.replace(at, 2, "- -");
-        at += 2;
+    return "<!-- " + XmlCommentText(kind + " " + CreatedByText()) + " -->\r\n";
+}
+
+std::string XmlCommentText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned cp = 0;
+        const std::size_t length = DecodeUtf8(text, i, cp);
+        const bool allowed = length != 0 &&
+                             (cp >= 0x20 || cp == '\t' || cp == '\n' || cp == '\r') &&
+                             cp != 0xFFFE && cp != 0xFFFF;
+        if (!allowed) {
+            out += '?';
+            i += length == 0 ? 1 : length;
+            continue;
+        }
+        if (cp == '-' && !out.empty() && out.back() == '-') out += ' ';
+        out.append(text, i, length);
+        i += length;
     }
-    return "<!-- " + inner + " -->\r\n";
+    if (!out.empty() && out.back() == '-') out += ' ';
+    return out;
 }
 
 std::string MinOccurs(const ODBCField& field) { return field.IsNull() ? "0" : "1"; }

@@ -8,8 +8,12 @@ class ODBCField;
 
 // n tab characters (none for n <= 0).
 std::string Indent(int n);
-// "<!-- " + kind + " " + CreatedByText() + " -->" + CR LF.
+// "<!-- " + kind + " " + CreatedByText() + " -->" + CR LF, the text made safe by XmlCommentText.
 std::string CommentHeader(const std::string& kind);
+// Outside text inside an XML comment: "--" broken up by a blank, a trailing "-" followed by
+// one, and characters XML forbids replaced by "?", so no comment can end early or spoil the
+// document.
+std::string XmlCommentText(const std::string& text);
 // "0" for a nullable column, else "1".
 std::string MinOccurs(const ODBCField& field);
 

@@ -8,7 +8,6 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
-#include "model/DbTreeTools.h"
 #include "model/OrvaneError.h"
 #include "model/TreeNode.h"
 
@@ -63,35 +62,17 @@ ColumnList ReadColumns(data::Connection& connection, const std::string& schema,
 }
 }  // namespace
 
-namespace {
-// PostgreSQL folds unquoted names to lower case, so any name that is not a plain lower-case
-// identifier only reaches its table when quoted.
-bool NeedsPostgresQuotes(const std::string& name) {
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return true;
-    return name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos;
-}
-
-std::string Quoted(const std::string& name, const std::string& dbmsName) {
-    return GetQuoteChar(dbmsName, true) + name + GetQuoteChar(dbmsName, false);
-}
-}  // namespace
-
 std::string DbCatalog::FullName(const std::string& tableName, const std::string& schema,
-                                const std::string& dbmsName) {
-    const bool postgres = IsPostgres(dbmsName);
-    std::string name = tableName;
-    if (name.find_first_of(" $") != std::string::npos || (postgres && NeedsPostgresQuotes(name))) {
-        name = Quoted(name, dbmsName);
-    }
-    if (schema.empty()) return name;
-    return (postgres && NeedsPostgresQuotes(schema) ? Quoted(schema, dbmsName) : schema) + "." +
-           name;
+                                const data::NameQuoting& quoting) {
+    const std::string name = data::QuoteName(tableName, quoting);
+    return schema.empty() ? name : data::QuoteName(schema, quoting) + "." + name;
 }
 
 DbCatalog DbCatalog::Read(data::Connection& connection,
                           const std::function<void(std::size_t)>& progress) {
     DbCatalog catalog;
     catalog.dbmsName = connection.DbmsName();
+    const data::NameQuoting quoting = connection.Quoting();
     std::unique_ptr<data::RecordSet> tables = connection.OpenSchemaTables();
     if (!tables) throw OrvaneError("The data source returned no table list.");
     for (const auto& folder : kFolders) catalog.folders.push_back(Folder{folder.second, {}});
@@ -102,7 +83,7 @@ DbCatalog DbCatalog::Read(data::Connection& connection,
     for (; !tables->IsEOF(); tables->MoveNext()) {
         const std::string tableName = TextOf(*tables, "TABLE_NAME");
         const std::string schema = TextOf(*tables, "TABLE_SCHEMA");
-        const std::string fullName = FullName(tableName, schema, catalog.dbmsName);
+        const std::string fullName = FullName(tableName, schema, quoting);
         const std::optional<std::size_t> folder = FolderOf(TextOf(*tables, "TABLE_TYPE"));
         if (folder && shown.count(fullName) == 0) {
             ColumnList columns = ReadColumns(connection, schema, tableName);

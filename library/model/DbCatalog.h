@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/SqlNames.h"
 #include "model/PlainTreeNode.h"
 
 namespace orvane {
@@ -20,7 +21,7 @@ class Connection;
 class DbCatalog {
   public:
     struct Table {
-        std::string fullName;  // schema + "." + name, the name quoted when it holds " " or "$"
+        std::string fullName;  // schema + "." + name, each quoted where a query needs it
         std::vector<std::string> columns;
     };
     struct Folder {
@@ -36,10 +37,11 @@ class DbCatalog {
     std::string dbmsName;
     std::vector<Folder> folders;
 
-    // A table's name as the tree shows it: the name enclosed in the data source's quote
-    // characters when it holds a blank or "$", prefixed by its schema and "." when it has one.
+    // A table's name as the tree shows it and the load query sends it: the name, prefixed by
+    // its schema and "." when it has one, each enclosed in the data source's quotes where it
+    // is not plain.
     static std::string FullName(const std::string& tableName, const std::string& schema,
-                                const std::string& dbmsName);
+                                const data::NameQuoting& quoting);
     // Node keys of the tree format.
     static std::string TableKey(const std::string& fullName);
     static std::string ColumnKey(const std::string& fullName, const std::string& column);

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "model/KeyedCollection.h"
 #include "model/TreeNode.h"
 
 namespace orvane {
@@ -34,16 +33,6 @@ bool IsFieldSelected(const TreeNode* node, const std::string& fieldName) {
 bool IsPrimaryKeyField(const TreeNode* node, const std::string& fieldName) {
     auto column = FindColumnNode(node, fieldName);
     return column && column->Image() == ImagePk;
-}
-
-bool IsPostgres(const std::string& dbmsName) {
-    return FoldKey(dbmsName).find("postgres") != std::string::npos;
-}
-
-std::string GetQuoteChar(const std::string& dbmsName, bool opening) {
-    // PostgreSQL, like Oracle, rejects square brackets and quotes with double quotes.
-    if (FoldKey(dbmsName).find("orac") != std::string::npos || IsPostgres(dbmsName)) return "\"";
-    return opening ? "[" : "]";
 }
 
 }  // namespace orvane

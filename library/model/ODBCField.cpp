@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "data/RecordSet.h"
+#include "data/SqlNames.h"
 #include "model/ODBCTools.h"
 
 namespace orvane {
@@ -83,11 +84,7 @@ std::string ODBCField::FieldNameVb() const {
 std::string ODBCField::FieldNameVbPk() const { return FieldNameVb() + "_PK"; }
 
 std::string ODBCField::FieldNameSQL() const {
-    const std::string& name = FieldName();
-    if (name.find('$') != std::string::npos || name.find(' ') != std::string::npos) {
-        return "[" + name + "]";
-    }
-    return name;
+    return data::QuoteName(FieldName(), data::NameQuoting::Script());
 }
 
 }  // namespace orvane

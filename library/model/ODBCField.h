@@ -48,6 +48,8 @@ class ODBCField {
     bool IsNull() const;
 
     std::string FieldNameEx(std::int16_t nID) const;
+    // The name as the SQL script writes it: plain, bracketed, or in double quotes when it holds
+    // more than letters, digits, blanks, "_", "$" and "#", so no name can end or split a statement.
     std::string FieldNameSQL() const;
 
     // True when the value came from a database null (the value text is then empty).

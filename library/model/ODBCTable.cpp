@@ -7,6 +7,7 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "data/SqlNames.h"
 #include "model/DbTreeTools.h"
 #include "model/Host.h"
 #include "model/TreeNode.h"
@@ -39,6 +40,8 @@ std::vector<std::size_t> LoadColumns(const data::RecordSet& records, const TreeN
 }  // namespace
 
 std::string ODBCTable::TableName() const {
+    // A dot inside a quoted part belongs to the name.
+    if (auto parts = data::SplitFullName(name_)) return parts->back().written;
     const std::size_t dot = name_.rfind('.');
     return dot == std::string::npos ? name_ : name_.substr(dot + 1);
 }
@@ -50,7 +53,8 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
     pks_ = {};
     values_ = {};
     try {
-        std::unique_ptr<data::RecordSet> records = objConnection->Execute("select * from " + name_);
+        std::unique_ptr<data::RecordSet> records =
+            objConnection->Execute(data::SelectAllFrom(name_));
         if (!records) return false;
         // Row 0 reads the same record as the column pass: no move in between.
         const std::vector<std::size_t> selected = LoadColumns(*records, *objNode, fields_, pks_);

@@ -32,14 +32,15 @@ class ODBCTable {
     const KeyedCollection<ODBCField>& PKs() const { return pks_; }
 
     const std::string& Name() const { return name_; }
-    // The part of Name after its last "."; all of Name when it has none.
+    // The part of Name after its last "." outside quotes, as written; all of Name when it has
+    // none.
     std::string TableName() const;
     const std::string& Alias() const { return alias_; }
     void SetAlias(std::string alias) { alias_ = std::move(alias); }
     std::int16_t MaxRows() const { return maxRows_; }
     void SetMaxRows(std::int16_t rows) { maxRows_ = rows; }
     std::string Provider() const { return {}; }
-    // Sets Name without a load (tables built in memory).
+    // Sets Name without a load (tables built in memory): a full name as the tree writes it.
     void SetName(std::string name) { name_ = std::move(name); }
 
     // Loads the table of a tree node: its ticked columns, its key-marked columns and the

@@ -180,4 +180,17 @@ INSERT INTO archive."OldOrders" VALUES
  (9001, '2015-05-05', 100.00, 'first'),
  (9002, '2016-06-06', NULL, NULL);
 
+-- Names a hostile catalogue may hold: loading and generating from them reads them alone and
+-- leaves victim as it is.
+CREATE TABLE victim (v integer);
+INSERT INTO victim VALUES (1);
+
+CREATE TABLE "x""; DROP TABLE victim; --" (
+    id                          integer NOT NULL PRIMARY KEY,
+    "a);DROP TABLE victim;--"   varchar(20),
+    "b]);DROP TABLE victim;--"  varchar(20)
+);
+
+INSERT INTO "x""; DROP TABLE victim; --" VALUES (1, 'own', 'row');
+
 COMMIT;

@@ -1,5 +1,5 @@
 -- ---------------------------------------------------------------------------------------
--- Oracle trigger on $LONG_TABLE_NAME$: writes every inserted row as one XML record
+-- Oracle trigger $TRIGGER_NAME$: writes every inserted row as one XML record
 -- <$ALIAS$> into a file of its own in the directory object ORVANE_XML_DIR, through
 -- UTL_FILE on the handle iFile_Handle. The file is named
 --     $ALIAS$_<timestamp>$XML_SUFFIX$.xml
@@ -8,7 +8,7 @@
 --     GRANT READ, WRITE ON DIRECTORY ORVANE_XML_DIR TO <table owner>;
 --     GRANT EXECUTE ON UTL_FILE TO <table owner>;
 -- ---------------------------------------------------------------------------------------
-CREATE OR REPLACE TRIGGER trg_$TABLE_NAME$_xml
+CREATE OR REPLACE TRIGGER $TRIGGER_NAME$
 AFTER INSERT ON $LONG_TABLE_NAME$
 FOR EACH ROW
 DECLARE

@@ -1,17 +1,17 @@
 -- ---------------------------------------------------------------------------------------
--- SQL Server trigger on $TABLE_NAME$: writes every inserted row as one XML record
--- <$ALIAS$> into a file of its own, named after the row's key $PK_NAME$:
+-- SQL Server trigger $TRIGGER_NAME$: writes every inserted row as one XML record
+-- <$ALIAS$> into a file of its own, named after the row's key:
 --     C:\OrvaneXml\$ALIAS$_<key>$XML_SUFFIX$.xml
 -- The record is written by "echo" through xp_cmdshell, so the angle brackets are escaped
 -- for the command shell as ^< and ^>. Before use, enable xp_cmdshell
 -- (sp_configure 'xp_cmdshell', 1; RECONFIGURE;) and create the folder C:\OrvaneXml
 -- on the database server. Values containing shell characters (& | ^) need extra escaping.
 -- ---------------------------------------------------------------------------------------
-IF OBJECT_ID(N'[trg_$TABLE_NAME$_xml]', N'TR') IS NOT NULL
-    DROP TRIGGER [trg_$TABLE_NAME$_xml];
+IF OBJECT_ID(N'$TRIGGER_NAME$', N'TR') IS NOT NULL
+    DROP TRIGGER $TRIGGER_NAME$;
 GO
 
-CREATE TRIGGER [trg_$TABLE_NAME$_xml] ON $TABLE_NAME$
+CREATE TRIGGER $TRIGGER_NAME$ ON $TABLE_NAME$
 AFTER INSERT
 AS
 BEGIN

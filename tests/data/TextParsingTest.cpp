@@ -6,15 +6,15 @@
 namespace orvane::data {
 namespace {
 
-TEST(ConnectionText, DropsTheProviderAndTrimsKeysButKeepsValues) {
+TEST(ConnectionText, DropsTheProviderTrimsKeysAndBracesValuesCredentialsLast) {
     const std::pair<const char*, const char*> cases[] = {
-        {"PROVIDER=MSDASQL;UID=;PWD=;DSN=OrvaneSample;", "UID=;PWD=;DSN=OrvaneSample"},
+        {"PROVIDER=MSDASQL;UID=;PWD=;DSN=OrvaneSample;", "DSN=OrvaneSample;UID=;PWD="},
         {"PROVIDER=MSDASQL;UID=u;PWD=p; Driver=SQLite3; Server=; Database=/path/x.db;",
-         "UID=u;PWD=p;Driver=SQLite3;Server=;Database=/path/x.db"},
+         "Driver=SQLite3;Server=;Database=/path/x.db;UID=u;PWD=p"},
         {"provider=msdasql;DSN=x", "DSN=x"},
         {"Provider = MSDASQL ;DSN=x", "DSN=x"},
-        {"DSN=x;PWD= secret with blanks ", "DSN=x;PWD= secret with blanks "},
-        {"DSN=x;PWD={a;b}", "DSN=x;PWD={a;b}"},
+        {"DSN=x;PWD= secret with blanks ", "DSN=x;PWD={ secret with blanks }"},
+        {"PWD={a}}b;Database=c};DSN=x", "DSN=x;PWD={a}}b;Database=c}"},
         {"DSN=x;;;UID=y", "DSN=x;UID=y"},
         {"DSN=x;PROVIDER=MSDASQL", "DSN=x;PROVIDER=MSDASQL"},
         {"PROVIDER=SQLOLEDB;DSN=x", "PROVIDER=SQLOLEDB;DSN=x"},
@@ -41,7 +41,14 @@ TEST(SqlNames, FindsTheTableOfASimpleSelect) {
         {"select * from Price$History", true, "", "", "Price$History"},
         {"select * from dbo.Orders", true, "", "dbo", "Orders"},
         {"select * from archive.\"OldOrders\";", true, "", "archive", "OldOrders"},
-        {"  select  *  from  db.[my schema].[a]]b]  ", true, "db", "my schema", "a]b"},
+        {"  select  *  from  db.[my schema].[a b]  ", true, "db", "my schema", "a b"},
+        {"select * from \"a]b\"", true, "", "", "a]b"},
+        // SQLite ends a bracketed name at its first "]": what follows is no name.
+        {"select * from [a]]b]", false, "", "", ""},
+        {"select * from a--b", false, "", "", ""},
+        {"select * from a#b", false, "", "", ""},
+        {"select * from t; drop table victim", false, "", "", ""},
+        {"select * from \"x\"; DROP TABLE victim; --\"", false, "", "", ""},
         {"select * from \"say \"\"hi\"\"\"", true, "", "", "say \"hi\""},
         {"select * from a.b.c.d", false, "", "", ""},
         {"select * from Orders where OrderID = 1", false, "", "", ""},

@@ -106,13 +106,15 @@ TEST_F(GenSqlTest, TwoColumnExampleGivesTheWholeScriptInOrder) {
                                                           {"XML_SUFFIX", "Data"},
                                                           {"XML_FIELDS", sqlServerFields},
                                                           {"PK_NAME", "ID"},
-                                                          {"ALIAS", "A"}});
+                                                          {"ALIAS", "A"},
+                                                          {"TRIGGER_NAME", "trg_T_xml"}});
     const std::string oracle =
         Fill(ReadTemplateSource("oracletrigger.tpl"), {{"TABLE_NAME", "T"},
                                                        {"XML_SUFFIX", "Data"},
                                                        {"XML_FIELDS", oracleFields},
                                                        {"LONG_TABLE_NAME", "T"},
-                                                       {"ALIAS", "A"}});
+                                                       {"ALIAS", "A"},
+                                                       {"TRIGGER_NAME", "trg_T_xml"}});
     const std::string insert = "insert into T(ID,NAME)  values (1,'O''Brien') \r\n;\r\n";
 
     EXPECT_EQ(script, create + kCrLf + ");" + kCrLf + sqlServer + kCrLf + oracle + kCrLf + select +
@@ -121,9 +123,10 @@ TEST_F(GenSqlTest, TwoColumnExampleGivesTheWholeScriptInOrder) {
 
 TEST_F(GenSqlTest, TemplatesHoldExactlyTheirPlaceholders) {
     const std::map<std::string, std::vector<std::string>> expected = {
-        {"sqlservertrigger.tpl", {"ALIAS", "PK_NAME", "TABLE_NAME", "XML_FIELDS", "XML_SUFFIX"}},
+        {"sqlservertrigger.tpl",
+         {"ALIAS", "PK_NAME", "TABLE_NAME", "TRIGGER_NAME", "XML_FIELDS", "XML_SUFFIX"}},
         {"oracletrigger.tpl",
-         {"ALIAS", "LONG_TABLE_NAME", "TABLE_NAME", "XML_FIELDS", "XML_SUFFIX"}},
+         {"ALIAS", "LONG_TABLE_NAME", "TRIGGER_NAME", "XML_FIELDS", "XML_SUFFIX"}},
     };
     for (const auto& [file, names] : expected) {
         const std::string text = ReadTemplateSource(file);
@@ -152,19 +155,20 @@ TEST_F(GenSqlTest, ParametersTakeTheShortAndLongTableNamesAndTheBracketedKey) {
     EXPECT_NE(script.find("from main.Orders;"), std::string::npos);
     // The SQL Server trigger names the rows' files by the bracketed key column.
     EXPECT_NE(script.find("convert(varchar(100), [Order No])"), std::string::npos);
-    EXPECT_NE(script.find("CREATE TRIGGER [trg_Orders_xml] ON Orders"), std::string::npos);
+    EXPECT_NE(script.find("CREATE TRIGGER trg_Orders_xml ON Orders"), std::string::npos);
 
     // The table is left holding the Oracle parameters.
     const auto& params = TemplateParams();
-    ASSERT_EQ(params.size(), 6u);
+    ASSERT_EQ(params.size(), 7u);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"TABLE_NAME", "Orders"},
         {"XML_SUFFIX", "Data"},
         {"XML_FIELDS",
-         "  UTL_FILE.put(iFile_Handle,'<Order_No>'||to_char(:new.Order No)||'</Order_No>');\r\n"
+         "  UTL_FILE.put(iFile_Handle,'<Order_No>'||to_char(:new.\"Order No\")||'</Order_No>');\r\n"
          "  UTL_FILE.put(iFile_Handle,'<Qty>'||to_char(:new.Qty)||'</Qty>');\r\n"},
         {"LONG_TABLE_NAME", "main.Orders"},
         {"ALIAS", "Ord"},
+        {"TRIGGER_NAME", "trg_Orders_xml"},
         {"", ""},
     };
     for (std::size_t k = 0; k < expected.size(); ++k) {
@@ -231,18 +235,18 @@ TEST_F(GenSqlTest, NotifiesAtEveryHundredthRowOnlyAndLetsEventsRunPerRow) {
     }
 }
 
-TEST_F(GenSqlTest, ColumnWithBlankIsBracketedInSqlAndJoinedInElementNames) {
+TEST_F(GenSqlTest, ColumnWithBlankIsQuotedInSqlAndJoinedInElementNames) {
     const std::string script =
         Run(MakeTable("T", "A",
                       {{.name = "ID", .type = data::adInteger, .nullable = false, .key = true},
                        {.name = "my col", .type = data::adVarChar, .size = 20}},
                       {{"7", "v"}}));
     const std::vector<std::string> pieces = {
-        "\t[my col] VARCHAR(20)\r\n);",                                      // create statement
-        "\t'<my_col>'||[my col]||'</my_col>'\r\n",                           // select statement
-        "^<my_col^>'+convert(varchar(20),isnull(my_col,''))+'^</my_col^>",   // SQL Server
-        "UTL_FILE.put(iFile_Handle,'<my_col>'||:new.my col||'</my_col>');",  // Oracle
-        "insert into T(ID,[my col])  values (7,'v') \r\n;",                  // insert
+        "\t[my col] VARCHAR(20)\r\n);",                                          // create statement
+        "\t'<my_col>'||[my col]||'</my_col>'\r\n",                               // select statement
+        "^<my_col^>'+convert(varchar(20),isnull([my col],''))+'^</my_col^>",     // SQL Server
+        "UTL_FILE.put(iFile_Handle,'<my_col>'||:new.\"my col\"||'</my_col>');",  // Oracle
+        "insert into T(ID,[my col])  values (7,'v') \r\n;",                      // insert
     };
     for (const std::string& piece : pieces) {
         EXPECT_NE(script.find(piece), std::string::npos) << piece;
@@ -265,9 +269,10 @@ TEST_F(GenSqlTest, CaseRulesComeFromTheSqlAndXmlScreens) {
     const std::string script = Run(
         MakeTable("T", "A", {{.name = "Order Id", .type = data::adInteger, .key = true}}, {{"1"}}));
     EXPECT_NE(script.find("'<ORDER_ID>'||[Order Id]||'</ORDER_ID>'"), std::string::npos);
-    EXPECT_NE(script.find("^<order_id^>'+convert(varchar(50),isnull(Order_Id,''))+'^</order_id^>"),
-              std::string::npos);
-    EXPECT_NE(script.find("'<order_id>'||to_char(:new.Order Id)||'</order_id>'"),
+    EXPECT_NE(
+        script.find("^<order_id^>'+convert(varchar(50),isnull([Order Id],''))+'^</order_id^>"),
+        std::string::npos);
+    EXPECT_NE(script.find("'<order_id>'||to_char(:new.\"Order Id\")||'</order_id>'"),
               std::string::npos);
 }
 
@@ -303,25 +308,25 @@ TEST_F(GenSqlTest, FewerLoadedRowsThanMaxRowsWritesTheRowsThatExist) {
 
 TEST_F(GenSqlTest, ToOraCharConvertsNumbersAndDatesByItsOwnCodes) {
     const std::map<int, std::string> cases = {
-        {2, "to_char(:new.X Y)"},
-        {3, "to_char(:new.X Y)"},
-        {5, "to_char(:new.X Y)"},
-        {14, "to_char(:new.X Y)"},
-        {16, "to_char(:new.X Y)"},
-        {20, "to_char(:new.X Y)"},
-        {131, "to_char(:new.X Y)"},
-        {7, "to_char(:new.X Y,'mm/dd/yyyy')"},
-        {133, "to_char(:new.X Y,'mm/dd/yyyy')"},
-        {135, "to_char(:new.X Y,'mm/dd/yyyy')"},
-        {4, ":new.X Y"},
-        {6, ":new.X Y"},
-        {11, ":new.X Y"},
-        {17, ":new.X Y"},
-        {134, ":new.X Y"},
-        {200, ":new.X Y"},
+        {2, "to_char(:new.X_Y)"},
+        {3, "to_char(:new.X_Y)"},
+        {5, "to_char(:new.X_Y)"},
+        {14, "to_char(:new.X_Y)"},
+        {16, "to_char(:new.X_Y)"},
+        {20, "to_char(:new.X_Y)"},
+        {131, "to_char(:new.X_Y)"},
+        {7, "to_char(:new.X_Y,'mm/dd/yyyy')"},
+        {133, "to_char(:new.X_Y,'mm/dd/yyyy')"},
+        {135, "to_char(:new.X_Y,'mm/dd/yyyy')"},
+        {4, ":new.X_Y"},
+        {6, ":new.X_Y"},
+        {11, ":new.X_Y"},
+        {17, ":new.X_Y"},
+        {134, ":new.X_Y"},
+        {200, ":new.X_Y"},
     };
     for (const auto& [code, expected] : cases) {
-        const ODBCField field(test::MakeMeta({.name = "X Y", .type = code}), "");
+        const ODBCField field(test::MakeMeta({.name = "X_Y", .type = code}), "");
         EXPECT_EQ(generator_.ToOraChar(field), expected) << code;
     }
 }

@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "XmlLint.h"
 #include "data/Connection.h"
+#include "data/SqlNames.h"
 #include "generator/MakeAlias.h"
 #include "model/ConnectionManager.h"
 #include "model/ConnectionTexts.h"
@@ -55,18 +56,16 @@ std::vector<TableCase> SampleTables() {
 std::vector<Source> Sources() {
     std::vector<TableCase> pg = SampleTables();
     pg.push_back({"OldOrders", "OrderID", 2, {"Total"}});
+    pg.push_back({"victim", "v", 1, {}});
+    pg.push_back({"x\"; DROP TABLE victim; --", "id", 1, {}});
     return {{"OrvaneSample", {"OrvaneSample", "", "", "", "", ""}, SampleTables()},
             {"OrvanePgTest", {"OrvanePgTest", "orvane", "orvane_pw", "", "", ""}, pg}};
 }
 
 // "public.[Order Details]" -> "Order Details"
 std::string OwnName(const std::string& fullName) {
-    std::string name = fullName.substr(fullName.find('.') + 1);
-    std::string own;
-    for (char c : name) {
-        if (c != '[' && c != ']' && c != '"') own += c;
-    }
-    return own;
+    const auto parts = data::SplitFullName(fullName);
+    return parts ? parts->back().name : fullName;
 }
 
 // The elements the validator names in its complaints.

@@ -17,32 +17,44 @@ namespace {
 
 using Columns = std::vector<std::string>;
 
-TEST(ModelDbCatalog, FullNamesEncloseBlanksAndDollarsButNeverTheSchema) {
+TEST(ModelDbCatalog, FullNamesQuoteEveryPartThatIsNotPlain) {
     struct Case {
         const char* table;
         const char* schema;
         const char* dbms;
+        const char* driverQuote;
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"Order Details", "dbo", "Microsoft SQL Server", "dbo.[Order Details]"},
-        {"Order Details", "dbo", "Oracle", "dbo.\"Order Details\""},
-        {"Order Details", "", "ORACLE", "\"Order Details\""},
-        {"Sheet1$", "", "EXCEL", "[Sheet1$]"},
-        {"Orders", "", "SQLite", "Orders"},
-        {"Orders", "my schema", "SQLite", "my schema.Orders"},
-        {"Price$History", "a$b", "SQLite", "a$b.[Price$History]"},
+        {"Order Details", "dbo", "Microsoft SQL Server", "\"", "dbo.[Order Details]"},
+        {"Order Details", "dbo", "Oracle", "\"", "dbo.\"Order Details\""},
+        {"Order Details", "", "ORACLE", "\"", "\"Order Details\""},
+        {"Sheet1$", "", "EXCEL", "\"", "[Sheet1$]"},
+        {"Orders", "", "SQLite", "\"", "Orders"},
+        {"Orders", "my schema", "SQLite", "\"", "[my schema].Orders"},
+        {"Price$History", "a$b", "SQLite", "\"", "[a$b].[Price$History]"},
         // PostgreSQL folds unquoted names to lower case and rejects brackets.
-        {"Price$History", "public", "PostgreSQL 15.1", "public.\"Price$History\""},
-        {"Customers", "public", "PostgreSQL", "public.\"Customers\""},
-        {"customers", "public", "PostgreSQL", "public.customers"},
-        {"order_2", "My Schema", "PostgreSQL", "\"My Schema\".order_2"},
-        {"2nd", "", "PostgreSQL", "\"2nd\""},
-        {"Order#1", "", "SQLite", "Order#1"},
-        {"", "", "SQLite", ""},
+        {"Price$History", "public", "PostgreSQL 15.1", "\"", "public.\"Price$History\""},
+        {"Customers", "public", "PostgreSQL", "\"", "public.\"Customers\""},
+        {"customers", "public", "PostgreSQL", "\"", "public.customers"},
+        {"order_2", "My Schema", "PostgreSQL", "\"", "\"My Schema\".order_2"},
+        {"2nd", "", "PostgreSQL", "\"", "\"2nd\""},
+        {"Order#1", "", "SQLite", "\"", "[Order#1]"},
+        {"Order Details", "", "MariaDB", "`", "`Order Details`"},
+        {"", "", "SQLite", "\"", ""},
+        // Hostile names stay one quoted name: the quote is doubled, brackets take no "]", ";"...
+        {"a--b", "", "SQLite", "\"", "\"a--b\""},
+        {"t] union select id, secret from secrets --", "", "SQLite", "\"",
+         "\"t] union select id, secret from secrets --\""},
+        {"x\"; DROP TABLE victim; --", "public", "PostgreSQL", "\"",
+         "public.\"x\"\"; DROP TABLE victim; --\""},
+        {"a`b", "", "MySQL", "`", "`a``b`"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DbCatalog::FullName(c.table, c.schema, c.dbms), c.expected) << c.table;
+        EXPECT_EQ(
+            DbCatalog::FullName(c.table, c.schema, data::NameQuoting::For(c.dbms, c.driverQuote)),
+            c.expected)
+            << c.table;
     }
 }
 
@@ -129,7 +141,7 @@ TEST_P(ModelDbCatalogSource, ReadsFoldersTablesAndColumnsAsTheTreeShowsThem) {
     // Full names as this source quotes them (the quoting rules are checked on their own above).
     auto name = [&](const std::string& table, const std::string& schema = "") {
         return DbCatalog::FullName(table, schema.empty() ? source.schema : schema,
-                                   catalog.dbmsName);
+                                   connection->Quoting());
     };
     std::vector<std::pair<std::string, Columns>> tables = {
         {name("Customers"),

@@ -91,29 +91,5 @@ TEST(ModelDbTreeTools, TableWithoutChildrenSelectsNothing) {
     EXPECT_FALSE(IsPrimaryKeyField(view.get(), "Empty"));
 }
 
-TEST(ModelDbTreeTools, QuoteCharactersByDatabaseSystem) {
-    struct Case {
-        const char* dbms;
-        const char* opening;
-        const char* closing;
-    };
-    const std::vector<Case> cases = {
-        {"Oracle", "\"", "\""},
-        {"oracle", "\"", "\""},
-        {"ORACLE 19c", "\"", "\""},
-        {"MyOrAcLe", "\"", "\""},
-        {"orac", "\"", "\""},
-        {"SQLite", "[", "]"},
-        {"PostgreSQL", "\"", "\""},
-        {"ORA", "[", "]"},
-        {"", "[", "]"},
-        {"Microsoft SQL Server", "[", "]"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(GetQuoteChar(c.dbms, true), c.opening) << c.dbms;
-        EXPECT_EQ(GetQuoteChar(c.dbms, false), c.closing) << c.dbms;
-    }
-}
-
 }  // namespace
 }  // namespace orvane

@@ -44,10 +44,19 @@ TEST(ModelODBCField, NameFormsUnderEveryRule) {
     }
 }
 
-TEST(ModelODBCField, SqlNameBracketsOnlyBlanksAndDollars) {
+TEST(ModelODBCField, SqlNameQuotesEveryNameThatIsNotPlain) {
     const std::vector<std::pair<const char*, const char*>> cases = {
-        {"my field", "[my field]"}, {"price$", "[price$]"}, {"my#field", "my#field"},
-        {" lead", "[ lead]"},       {"plain", "plain"},     {"$", "[$]"},
+        {"my field", "[my field]"},
+        {"price$", "[price$]"},
+        {"my#field", "my#field"},
+        {" lead", "[ lead]"},
+        {"plain", "plain"},
+        {"Größe", "Größe"},
+        {"$", "[$]"},
+        {"2nd", "[2nd]"},
+        {"a);DROP TABLE victim;--", "\"a);DROP TABLE victim;--\""},
+        {"b]);DROP TABLE victim;--", "\"b]);DROP TABLE victim;--\""},
+        {"say \"]\"", "\"say \"\"]\"\"\""},
     };
     for (const auto& [name, expected] : cases) {
         EXPECT_EQ(Field({name}).FieldNameSQL(), expected) << name;
