@@ -156,7 +156,7 @@ std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries() {
         return [name](const ClassContext& c) { return c.Text(name); };
     };
     return {
-        {5, "COPIRIGHT", [](const ClassContext&) { return CreatedByText(); }},
+        {5, "COPIRIGHT", [](const ClassContext& c) { return c.Literal(CreatedByText()); }},
         {6, "INIT_ADD_PARAMETERS", text("parameterDeclarations")},
         {7, "INIT_SET_PARAMETERS", text("keyCondition")},
         {8, "PROPERTIES", [](const ClassContext& c) { return "\r\n" + c.Text("properties"); }},

@@ -1,7 +1,5 @@
 #include "generator/CodeNames.h"
 
-#include <cstdio>
-
 #include "model/KeyedCollection.h"
 #include "model/Utf8.h"
 
@@ -24,41 +22,6 @@ bool IsLetterCodePoint(char32_t cp) {
 
 bool StartsWithDigit(const std::string& name) {
     return !name.empty() && name.front() >= '0' && name.front() <= '9';
-}
-
-// Java and C# share their escapes but for the characters without a short one.
-std::string CStyleLiteral(const std::string& text, const char* otherFormat) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '"':
-                out += "\\\"";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20 || c == 0x7F) {
-                    char buffer[8];
-                    std::snprintf(buffer, sizeof buffer, otherFormat, c);
-                    out += buffer;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -86,31 +49,6 @@ std::string CodeNames::LegalCharacters(const std::string& name, bool dollarInNam
         } else {
             out += '_';
             i += length == 0 ? 1 : length;
-        }
-    }
-    return out;
-}
-
-std::string CodeNames::JavaLiteral(const std::string& text) {
-    return CStyleLiteral(text, "\\%03o");
-}
-
-std::string CodeNames::CSharpLiteral(const std::string& text) {
-    return CStyleLiteral(text, "\\u%04X");
-}
-
-std::string CodeNames::VbLiteral(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (ch == '"') {
-            out += "\"\"";
-        } else if (c < 0x20 || c == 0x7F) {
-            // A VB literal cannot hold a control character: close it and concatenate one.
-            out += "\" & Chr(" + std::to_string(c) + ") & \"";
-        } else {
-            out += ch;
         }
     }
     return out;

@@ -62,10 +62,6 @@ class CodeNames {
     // one character).
     static std::string LegalCharacters(const std::string& name, bool dollarInNames);
 
-    static std::string JavaLiteral(const std::string& text);
-    static std::string CSharpLiteral(const std::string& text);
-    static std::string VbLiteral(const std::string& text);
-
   private:
     std::string Fold(const std::string& name) const;
     std::string Standalone(const std::string& name) const;

@@ -1,5 +1,6 @@
 #include "generator/ClassSkeleton.h"
 #include "generator/Generator.h"
+#include "model/CodeLiterals.h"
 #include "model/ODBCField.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -38,7 +39,7 @@ const IdentifierRules& CSharpNames() {
         IdentifierRules r;
         r.leadingPrefix = "_";
         r.membersAvoidClassName = true;
-        r.literal = &CodeNames::CSharpLiteral;
+        r.literal = &CSharpLiteral;
         r.typeNames = {
             "abstract",
             "as",

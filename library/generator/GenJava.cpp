@@ -1,5 +1,6 @@
 #include "generator/ClassSkeleton.h"
 #include "generator/Generator.h"
+#include "model/CodeLiterals.h"
 #include "model/ODBCField.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -23,7 +24,7 @@ const IdentifierRules& JavaNames() {
         // Code names only follow get and set, so a leading digit is harmless there.
         r.codeNameStandsAlone = false;
         r.accessorPrefixes = {"get", "set"};
-        r.literal = &CodeNames::JavaLiteral;
+        r.literal = &JavaLiteral;
         // Object.getClass is final: a getter of that name cannot be declared.
         r.reserved = {"getClass"};
         r.typeNames = {
@@ -176,7 +177,7 @@ const ClassLanguage& JavaLanguage() {
             return [name](const ClassContext& c) { return c.Text(name); };
         };
         l.classTemplateEntries = {
-            {5, "COPIRIGHT", [](const ClassContext&) { return CreatedByText(); }},
+            {5, "COPIRIGHT", [](const ClassContext& c) { return c.Literal(CreatedByText()); }},
             {6, "INSERT_FIELD_VALUES", text("insertValues")},
             {7, "INSERT_FIELD_NAMES", text("insertNames")},
             {8, "PROPERTIES",

@@ -1,5 +1,6 @@
 #include "generator/ClassSkeleton.h"
 #include "generator/Generator.h"
+#include "model/CodeLiterals.h"
 #include "model/ODBCField.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -47,7 +48,7 @@ const IdentifierRules& VbNames() {
         IdentifierRules r;
         r.caseInsensitive = true;
         r.leadingPrefix = "F_";
-        r.literal = &CodeNames::VbLiteral;
+        r.literal = &VbLiteral;
         r.typeNames = {
             "And",        "As",       "Attribute", "Boolean",    "ByRef",    "Byte",     "ByVal",
             "Call",       "Case",     "Class",     "Close",      "Const",    "Currency", "Date",
@@ -168,7 +169,7 @@ const ClassLanguage& VbLanguage() {
         };
         l.classLevelEntries = {
             {0, "CLASS_NAME", [](const ClassContext& c) { return c.className; }},
-            {1, "COPIRIGHT", [](const ClassContext&) { return CreatedByText(); }},
+            {1, "COPIRIGHT", [](const ClassContext& c) { return c.Literal(CreatedByText()); }},
             {2, "TABLE_NAME", [](const ClassContext& c) { return c.Literal(c.table.Name()); }},
         };
         auto text = [](const char* name) {

@@ -1,5 +1,6 @@
 #include "generator/ClassSkeleton.h"
 #include "generator/Generator.h"
+#include "model/CodeLiterals.h"
 #include "model/ODBCField.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -42,7 +43,7 @@ const IdentifierRules& VbNetNames() {
         IdentifierRules r;
         r.caseInsensitive = true;
         r.leadingPrefix = "F_";
-        r.literal = &CodeNames::VbLiteral;
+        r.literal = &VbLiteral;
         r.typeNames = {
             "AddHandler",
             "AddressOf",

@@ -17,7 +17,8 @@ struct ConnectionInput {
 };
 
 // Composes the data-access, Java and C# connection texts and the selected data source name,
-// exactly as the connection dialog's OK does, into the manager.
+// exactly as the connection dialog's OK does, into the manager. Without a data source name the
+// Java address is "jdbc:odbc:Driver=...;Server=...", so the Java class always compiles.
 class ConnectionTexts {
   public:
     static void Compose(const ConnectionInput& input, ConnectionManager& manager);

@@ -9,6 +9,7 @@
 #include "TableBuilder.h"
 #include "generator/CodeNames.h"
 #include "generator/Generator.h"
+#include "model/CodeLiterals.h"
 #include "settings/Config.h"
 #include "templates/Templates.h"
 
@@ -169,14 +170,14 @@ TEST(ClassNames, ClassNamesAndLiterals) {
     }
     const std::vector<std::tuple<std::string (*)(const std::string&), std::string, std::string>>
         literals = {
-            {&CodeNames::JavaLiteral, "plain", "plain"},
-            {&CodeNames::JavaLiteral, "a\"b\\c", "a\\\"b\\\\c"},
-            {&CodeNames::JavaLiteral, "\\u000a", "\\\\u000a"},
-            {&CodeNames::JavaLiteral, "a\nb\tc\x01", "a\\nb\\tc\\001"},
-            {&CodeNames::CSharpLiteral, "a\"b\r\x1f", "a\\\"b\\r\\u001F"},
-            {&CodeNames::VbLiteral, "say \"hi\"", "say \"\"hi\"\""},
-            {&CodeNames::VbLiteral, "a\nb", "a\" & Chr(10) & \"b"},
-            {&CodeNames::VbLiteral, "Größe", "Größe"},
+            {&JavaLiteral, "plain", "plain"},
+            {&JavaLiteral, "a\"b\\c", "a\\\"b\\\\c"},
+            {&JavaLiteral, "\\u000a", "\\\\u000a"},
+            {&JavaLiteral, "a\nb\tc\x01", "a\\nb\\tc\\001"},
+            {&CSharpLiteral, "a\"b\r\x1f", "a\\\"b\\r\\u001F"},
+            {&VbLiteral, "say \"hi\"", "say \"\"hi\"\""},
+            {&VbLiteral, "a\nb", "a\" & Chr(10) & \"b"},
+            {&VbLiteral, "Größe", "Größe"},
         };
     for (const auto& [literal, text, expected] : literals) EXPECT_EQ(literal(text), expected);
     EXPECT_EQ(CodeNames::LegalCharacters("a\xff"

@@ -304,12 +304,16 @@ std::set<std::string> ClassVbChecker::Vb6Names() {
             "Format",
             "Replace",
             "CStr",
+            "Chr",
+            "ChrW",
             "Err",
             "vbObjectError"};
 }
 
 std::set<std::string> ClassVbChecker::VbNetNames() {
-    return {"Option",
+    return {"Chr",
+            "ChrW",
+            "Option",
             "Strict",
             "Off",
             "On",
