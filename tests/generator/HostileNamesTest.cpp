@@ -36,7 +36,7 @@ const std::vector<HostileTable> kTables = {
     {"n\nDROP TABLE victim;--", {"id", "v"}},
     {"dot.ted's",
      {"id", "a);DROP TABLE victim;--", "b]);DROP TABLE victim;--", "c'); DROP TABLE victim; --",
-      "d\nDROP TABLE victim;--", "e\"\\*/", "f--><!--"}},
+      "d\nDROP TABLE victim;--", "e\"\\*/", "f--><!--", "$CLASS_NAME$", "$GET_XML$"}},
 };
 
 // Tables that a pasted name would reach instead: each holds only secrets.
