@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/Host.h"
-#include "settings/Config.h"
+#include "core/Host.h"
+#include "core/Screens.h"
 #include "viewer/CodePane.h"
 #include "viewer/Highliter.h"
 

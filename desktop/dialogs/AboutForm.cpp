@@ -8,10 +8,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "main/Icons.h"
-#include "main/Messages.h"
-#include "main/WindowPlacement.h"
-#include "model/Host.h"
+#include "common/Icons.h"
+#include "common/Messages.h"
+#include "common/WindowPlacement.h"
+#include "core/Host.h"
 
 namespace orvane {
 

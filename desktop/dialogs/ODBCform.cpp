@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <set>
 
+#include "common/Messages.h"
+#include "core/Host.h"
 #include "data/Connection.h"
-#include "main/Messages.h"
 #include "model/ConnectionTexts.h"
-#include "model/Host.h"
 #include "settings/Config.h"
 
 namespace orvane {

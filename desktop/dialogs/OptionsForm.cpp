@@ -15,9 +15,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "main/Messages.h"
-#include "main/WindowPlacement.h"
-#include "model/Host.h"
+#include "common/Messages.h"
+#include "common/WindowPlacement.h"
+#include "core/Host.h"
 #include "settings/Config.h"
 #include "viewer/StyleConvert.h"
 

@@ -1,6 +1,6 @@
 #include "main/DbTree.h"
 
-#include "main/Icons.h"
+#include "common/Icons.h"
 #include "model/DbCatalog.h"
 #include "model/TreeNode.h"
 
@@ -32,9 +32,9 @@ void DbTree::SetImage(QTreeWidgetItem* item, int image) {
 
 void DbTree::Fill(QTreeWidget* tree, const DbCatalog& catalog, const std::string& selectedDsn) {
     tree->clear();
-    QTreeWidgetItem* root = MakeNode(
-        "Root", QString::fromStdString(DbCatalog::RootText(selectedDsn, catalog.dbmsName)),
-        ImageDb);
+    QTreeWidgetItem* root =
+        MakeNode("Root", QString::fromStdString(DbCatalog::RootText(selectedDsn, catalog.dbmsName)),
+                 ImageDb);
     tree->addTopLevelItem(root);
     for (const DbCatalog::Folder& folder : catalog.folders) {
         const QString name = QString::fromStdString(folder.name);

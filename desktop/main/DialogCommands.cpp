@@ -7,11 +7,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "common/Messages.h"
+#include "core/Host.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/OptionsForm.h"
 #include "main/MainForm.h"
-#include "main/Messages.h"
-#include "model/Host.h"
 
 namespace orvane {
 

@@ -25,18 +25,18 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "common/Icons.h"
+#include "common/Messages.h"
+#include "common/WindowPlacement.h"
+#include "core/Host.h"
 #include "data/Connection.h"
 #include "dialogs/ODBCform.h"
 #include "generator/MakeAlias.h"
 #include "main/DbTree.h"
 #include "main/DialogCommands.h"
-#include "main/Icons.h"
-#include "main/Messages.h"
 #include "main/PaneCommands.h"
 #include "main/QtTreeNode.h"
-#include "main/WindowPlacement.h"
 #include "model/DbCatalog.h"
-#include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"

@@ -11,10 +11,10 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include "common/Messages.h"
+#include "core/Host.h"
 #include "main/FileDialog.h"
 #include "main/MainForm.h"
-#include "main/Messages.h"
-#include "model/Host.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
 #include "viewer/RTFTools.h"

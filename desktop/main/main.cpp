@@ -1,7 +1,7 @@
 #include <QApplication>
 
+#include "common/Messages.h"
 #include "main/MainForm.h"
-#include "main/Messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

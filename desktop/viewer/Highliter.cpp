@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "settings/Config.h"
+#include "core/Screens.h"
 #include "viewer/CodePane.h"
 #include "viewer/CrLfText.h"
 #include "viewer/PeriodicPump.h"

@@ -1,6 +1,6 @@
 #include "viewer/PeriodicPump.h"
 
-#include "model/Host.h"
+#include "core/Host.h"
 
 namespace orvane {
 

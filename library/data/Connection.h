@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Export.h"
 #include "data/RecordSet.h"
 #include "data/SqlNames.h"
 
@@ -17,11 +18,11 @@ struct DataSourceInfo {
 
 // Lists the user and system data sources of the driver manager (empty when there is no
 // ODBC environment).
-std::vector<DataSourceInfo> ListDataSources();
+ORVANE_API std::vector<DataSourceInfo> ListDataSources();
 
 // An open ODBC connection. Every handle is owned by an RAII object; failures throw OdbcError
 // carrying the driver's diagnostic text.
-class Connection {
+class ORVANE_API Connection {
   public:
     class Impl;
     Connection();

@@ -3,13 +3,14 @@
 #include <string>
 #include <utility>
 
-#include "model/OrvaneError.h"
+#include "core/Export.h"
+#include "core/OrvaneError.h"
 
 namespace orvane::data {
 
 // A failure of the ODBC layer: the SQLSTATE and the driver's own diagnostic text.
 // what() is the driver's message (prefixed with the failing operation), ready for the user.
-class OdbcError : public OrvaneError {
+class ORVANE_API OdbcError : public OrvaneError {
   public:
     OdbcError(std::string sqlState, int nativeError, const std::string& message)
         : OrvaneError(message), sqlState_(std::move(sqlState)), nativeError_(nativeError) {}

@@ -1,8 +1,8 @@
 #include "data/RecordSet.h"
 
+#include "core/KeyedCollection.h"
 #include "data/RecordSetImpl.h"
 #include "data/ValueText.h"
-#include "model/KeyedCollection.h"
 
 namespace orvane::data {
 

@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Export.h"
 #include "data/ColumnMeta.h"
 
 namespace orvane::data {
 
 // One column of a record set, positioned on the set's current record.
-class DbField {
+class ORVANE_API DbField {
   public:
     const std::string& Name() const { return meta_->name; }
     int Type() const { return meta_->type; }
@@ -35,7 +36,7 @@ class DbField {
 // A forward-only record set, positioned on its first record (or at its end) when it is made.
 // Value text rules: dates "yyyy-mm-dd" (plus " hh:mm:ss" only when the time is not midnight),
 // times "hh:mm:ss", numbers in the C locale, booleans 1/0, binary as base64, text in UTF-8.
-class RecordSet {
+class ORVANE_API RecordSet {
   public:
     class Impl;
     explicit RecordSet(std::unique_ptr<Impl> impl);

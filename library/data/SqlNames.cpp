@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "model/OrvaneError.h"
+#include "core/OrvaneError.h"
 
 namespace orvane::data {
 

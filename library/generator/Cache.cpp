@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "model/Utf8.h"
-#include "model/OrvaneError.h"
+#include "core/OrvaneError.h"
+#include "core/Utf8.h"
 
 namespace orvane {
 

@@ -2,9 +2,9 @@
 
 #include <unordered_map>
 
+#include "core/Host.h"
+#include "core/KeyedCollection.h"
 #include "generator/Generator.h"
-#include "model/Host.h"
-#include "model/KeyedCollection.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
 #include "settings/Config.h"

@@ -1,7 +1,7 @@
 #include "generator/CodeNames.h"
 
-#include "model/KeyedCollection.h"
-#include "model/Utf8.h"
+#include "core/KeyedCollection.h"
+#include "core/Utf8.h"
 
 namespace orvane {
 

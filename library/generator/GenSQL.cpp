@@ -2,14 +2,14 @@
 #include <string>
 #include <vector>
 
+#include "core/Host.h"
+#include "core/OrvaneError.h"
 #include "data/SqlNames.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
 #include "generator/XMLTools.h"
-#include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
-#include "model/OrvaneError.h"
 #include "settings/Config.h"
 #include "templates/Templates.h"
 

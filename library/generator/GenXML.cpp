@@ -1,11 +1,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Host.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
 #include "generator/SchemaTools.h"
 #include "generator/XMLTools.h"
-#include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "settings/Config.h"
 

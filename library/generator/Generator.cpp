@@ -1,8 +1,8 @@
 #include "generator/Generator.h"
 
+#include "core/OrvaneError.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
-#include "model/OrvaneError.h"
 #include "settings/Config.h"
 
 namespace orvane {

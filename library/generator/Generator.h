@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "core/Export.h"
 #include "templates/Template.h"
 
 namespace orvane {
@@ -15,7 +16,7 @@ class ODBCTable;
 
 // Produces the nine texts of a loaded table. Generation routines have no error handling of
 // their own: a failure is thrown to the caller of Generate.
-class Generator {
+class ORVANE_API Generator {
   public:
     std::shared_ptr<Config> CurrentConfig() const { return config_; }
     void SetCurrentConfig(std::shared_ptr<Config> config) { config_ = std::move(config); }

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/Utf8.h"
 #include "model/ODBCField.h"
-#include "model/Utf8.h"
 #include "templates/Templates.h"
 
 namespace orvane {

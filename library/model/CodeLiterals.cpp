@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/Utf8.h"
+#include "core/Utf8.h"
 
 namespace orvane {
 

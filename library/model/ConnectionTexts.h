@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/Export.h"
+
 namespace orvane {
 
 class ConnectionManager;
@@ -19,7 +21,7 @@ struct ConnectionInput {
 // Composes the data-access, Java and C# connection texts and the selected data source name,
 // exactly as the connection dialog's OK does, into the manager. Without a data source name the
 // Java address is "jdbc:odbc:Driver=...;Server=...", so the Java class always compiles.
-class ConnectionTexts {
+class ORVANE_API ConnectionTexts {
   public:
     static void Compose(const ConnectionInput& input, ConnectionManager& manager);
     // The dialog's Cancel: the data-access and Java texts become empty.

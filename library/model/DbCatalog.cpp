@@ -6,9 +6,9 @@
 #include <set>
 #include <utility>
 
+#include "core/OrvaneError.h"
 #include "data/Connection.h"
 #include "data/RecordSet.h"
-#include "model/OrvaneError.h"
 #include "model/TreeNode.h"
 
 namespace orvane {

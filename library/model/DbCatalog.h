@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Export.h"
 #include "data/SqlNames.h"
 #include "model/PlainTreeNode.h"
 
@@ -18,7 +19,7 @@ class Connection;
 // The data source's tables and columns as the database tree shows them: three folders,
 // tables under their full (quoted where needed) names, columns in the source's order.
 // Both the desktop tree and orvane-gen --list are built from this one reading.
-class DbCatalog {
+class ORVANE_API DbCatalog {
   public:
     struct Table {
         std::string fullName;  // schema + "." + name, each quoted where a query needs it

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/Export.h"
 #include "data/ColumnMeta.h"
 
 namespace orvane {
@@ -14,7 +15,7 @@ class DbField;
 
 // One column of the loaded table with its value in one row. The column's metadata is shared
 // between every cell of the column, so a loaded table costs little more than its values.
-class ODBCField {
+class ORVANE_API ODBCField {
   public:
     ODBCField() = default;
     // A field built straight from metadata and a value (tests, sample data).

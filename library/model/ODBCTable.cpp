@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/Host.h"
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "data/SqlNames.h"
 #include "model/DbTreeTools.h"
-#include "model/Host.h"
 #include "model/TreeNode.h"
 
 namespace orvane {

@@ -4,7 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "model/KeyedCollection.h"
+#include "core/Export.h"
+#include "core/KeyedCollection.h"
 #include "model/ODBCField.h"
 
 namespace orvane {
@@ -15,7 +16,7 @@ class Connection;
 class TreeNode;
 
 // The one table the user has chosen: its selected columns, key columns and first rows.
-class ODBCTable {
+class ORVANE_API ODBCTable {
   public:
     using Row = KeyedCollection<ODBCField>;
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Export.h"
 #include "model/TreeNode.h"
 
 namespace orvane {
@@ -11,7 +12,7 @@ namespace orvane {
 // A tree node held in memory: what orvane-gen and the tests hand to ODBCTable::Load.
 // Nodes are owned by their parent; the handles returned by FirstChild/NextSibling are
 // lightweight views that stay valid while the tree lives.
-class PlainTreeNode {
+class ORVANE_API PlainTreeNode {
   public:
     PlainTreeNode(std::string key, std::string text, int image, bool checked = false);
 

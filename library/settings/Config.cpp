@@ -6,8 +6,8 @@
 #include <limits>
 #include <system_error>
 
-#include "model/Host.h"
-#include "model/LibraryFolder.h"
+#include "core/Host.h"
+#include "core/LibraryFolder.h"
 #include "settings/RegAccess.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsNumbers.h"

@@ -5,27 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "core/Export.h"
+#include "core/KeyedCollection.h"
+#include "core/Screens.h"
 #include "model/ConnectionManager.h"
-#include "model/KeyedCollection.h"
 #include "settings/ConfigRecord.h"
 
 namespace orvane {
 
-// The nine output screens.
-enum ScreenIDs : int {
-    XSD_CODE = 0,
-    BIZ_CODE = 1,
-    DTD_CODE = 2,
-    XML_CODE = 3,
-    SQL_CODE = 4,
-    VB_CODE = 5,
-    JAVA_CODE = 6,
-    VBNET_CODE = 7,
-    CSHARP_CODE = 8,
-};
-
 // The per-screen settings, loaded from the settings store on construction.
-class Config {
+class ORVANE_API Config {
   public:
     // Loads the settings; an empty store first receives the shipped defaults beside the library.
     Config();

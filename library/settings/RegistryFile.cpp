@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/KeyedCollection.h"
-#include "model/Utf8.h"
+#include "core/KeyedCollection.h"
+#include "core/Utf8.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/KeyedCollection.h"
+#include "core/KeyedCollection.h"
 
 namespace orvane {
 

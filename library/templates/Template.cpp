@@ -5,9 +5,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/LibraryFolder.h"
-#include "model/OrvaneError.h"
-#include "model/RegularFile.h"
+#include "core/LibraryFolder.h"
+#include "core/OrvaneError.h"
+#include "core/RegularFile.h"
 #include "templates/Templates.h"
 
 namespace orvane {

@@ -4,13 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "model/KeyedCollection.h"
+#include "core/Export.h"
+#include "core/KeyedCollection.h"
 #include "templates/FilledText.h"
 
 namespace orvane {
 
 // Reads template files once and fills their $NAME$ placeholders from TemplateParams().
-class Template {
+class ORVANE_API Template {
   public:
     // A larger template file, or one that is no regular file, stops the generation with an error.
     static constexpr std::size_t kFileCap = 1u << 20;

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "QtTestApp.h"
-#include "model/Host.h"
-#include "settings/Config.h"
+#include "core/Host.h"
+#include "core/Screens.h"
 #include "viewer/CodePane.h"
 #include "viewer/CrLfText.h"
 #include "viewer/Highliter.h"

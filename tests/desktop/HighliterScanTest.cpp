@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "settings/Config.h"
+#include "core/Screens.h"
 #include "viewer/Highliter.h"
 #include "viewer/WordList.h"
 

@@ -15,10 +15,10 @@
 #include "ModalAnswerer.h"
 #include "QtTestApp.h"
 #include "TestSupport.h"
+#include "common/Messages.h"
 #include "dialogs/ODBCform.h"
 #include "main/DbTree.h"
 #include "main/MainForm.h"
-#include "main/Messages.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "model/Host.h"
+#include "core/Host.h"
 
 namespace orvane::test {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "core/OrvaneError.h"
 #include "generator/Cache.h"
-#include "model/OrvaneError.h"
 
 namespace orvane {
 namespace {

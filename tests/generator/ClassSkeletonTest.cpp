@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "TableBuilder.h"
+#include "core/Host.h"
 #include "generator/Generator.h"
-#include "model/Host.h"
 #include "settings/Config.h"
 #include "templates/Templates.h"
 

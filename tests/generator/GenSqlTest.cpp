@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "TableBuilder.h"
+#include "core/Host.h"
+#include "core/OrvaneError.h"
 #include "generator/Generator.h"
-#include "model/Host.h"
-#include "model/OrvaneError.h"
 #include "settings/Config.h"
 #include "templates/Templates.h"
 

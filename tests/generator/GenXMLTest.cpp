@@ -11,11 +11,11 @@
 #include "SampleSource.h"
 #include "TableBuilder.h"
 #include "TestSupport.h"
+#include "core/Host.h"
+#include "core/OrvaneError.h"
 #include "generator/Generator.h"
 #include "generator/MakeAlias.h"
 #include "generator/XMLTools.h"
-#include "model/Host.h"
-#include "model/OrvaneError.h"
 #include "settings/Config.h"
 
 namespace orvane {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "TableBuilder.h"
+#include "core/OrvaneError.h"
 #include "generator/Generator.h"
 #include "generator/MakeAlias.h"
-#include "model/OrvaneError.h"
 #include "settings/Config.h"
 
 namespace orvane {

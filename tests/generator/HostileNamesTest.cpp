@@ -9,12 +9,12 @@
 #include "SchemaFixture.h"
 #include "TestSupport.h"
 #include "XmlLint.h"
+#include "core/Host.h"
 #include "data/Connection.h"
 #include "generator/MakeAlias.h"
 #include "model/ConnectionManager.h"
 #include "model/ConnectionTexts.h"
 #include "model/DbCatalog.h"
-#include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "model/PlainTreeNode.h"
 

@@ -8,9 +8,9 @@
 
 #include "TestSources.h"
 #include "TestSupport.h"
+#include "core/OrvaneError.h"
 #include "data/Connection.h"
 #include "model/DbCatalog.h"
-#include "model/OrvaneError.h"
 
 namespace orvane {
 namespace {

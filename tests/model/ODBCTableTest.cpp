@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "TestSources.h"
+#include "core/Host.h"
 #include "model/DbCatalog.h"
-#include "model/Host.h"
 #include "model/ODBCTable.h"
 #include "model/PlainTreeNode.h"
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "TempSettingsFolder.h"
-#include "model/Host.h"
-#include "model/LibraryFolder.h"
-#include "model/OrvaneError.h"
+#include "core/Host.h"
+#include "core/LibraryFolder.h"
+#include "core/OrvaneError.h"
 #include "settings/Config.h"
 #include "settings/RegAccess.h"
 #include "settings/SettingsNumbers.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "model/LibraryFolder.h"
-#include "model/OrvaneError.h"
+#include "core/LibraryFolder.h"
+#include "core/OrvaneError.h"
 #include "templates/Template.h"
 #include "templates/Templates.h"
 

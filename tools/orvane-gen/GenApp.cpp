@@ -5,13 +5,13 @@
 #include <ostream>
 
 #include "AtomicFile.h"
+#include "core/Host.h"
+#include "core/KeyedCollection.h"
 #include "data/Connection.h"
 #include "generator/Generator.h"
 #include "generator/MakeAlias.h"
 #include "model/ConnectionManager.h"
 #include "model/ConnectionTexts.h"
-#include "model/Host.h"
-#include "model/KeyedCollection.h"
 #include "model/ODBCTable.h"
 #include "model/PlainTreeNode.h"
 #include "model/TreeNode.h"

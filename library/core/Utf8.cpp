@@ -1,4 +1,4 @@
-#include "model/Utf8.h"
+#include "core/Utf8.h"
 
 namespace orvane {
 

@@ -7,13 +7,14 @@
 #include <utility>
 #include <vector>
 
-#include "model/OrvaneError.h"
+#include "core/Export.h"
+#include "core/OrvaneError.h"
 
 namespace orvane {
 
 // Folds ASCII letters to lower case; keys of every collection compare this way.
-std::string FoldKey(std::string_view key);
-bool KeysEqual(std::string_view a, std::string_view b);
+ORVANE_API std::string FoldKey(std::string_view key);
+ORVANE_API bool KeysEqual(std::string_view a, std::string_view b);
 
 // An ordered collection addressable by position (from 1) and by a text key that compares
 // without regard to letter case. Adding a key twice is an error, as is a missing key or position.

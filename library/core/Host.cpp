@@ -1,4 +1,4 @@
-#include "model/Host.h"
+#include "core/Host.h"
 
 #include <iostream>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "model/KeyedCollection.h"
+#include "core/KeyedCollection.h"
 
 namespace orvane {
 

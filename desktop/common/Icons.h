@@ -7,8 +7,20 @@ namespace orvane {
 
 // The program's pictures, drawn in code so they need no files and look alike everywhere.
 class Icons {
-public:
-    enum class Tool { Connect, Print, Save, Cut, Copy, Paste, Options, Generate, Stop, Highlight, About };
+  public:
+    enum class Tool {
+        Connect,
+        Print,
+        Save,
+        Cut,
+        Copy,
+        Paste,
+        Options,
+        Generate,
+        Stop,
+        Highlight,
+        About
+    };
 
     // Tree images 1 "db", 2 "table", 3 "field", 4 "pk".
     static QIcon TreeImage(int image);

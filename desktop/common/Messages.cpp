@@ -1,9 +1,9 @@
-#include "main/Messages.h"
+#include "common/Messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "model/Host.h"
+#include "core/Host.h"
 
 namespace orvane {
 

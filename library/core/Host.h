@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "core/Export.h"
+
 namespace orvane {
 
 // Message box styles the library asks for (the values of the classic message box API).
@@ -12,7 +14,7 @@ enum MessageStyle { MsgNone = 0, MsgCritical = 16, MsgExclamation = 48 };
 // long loops, and a way to show a message. The desktop installs Qt's event processing and a
 // QMessageBox; orvane-gen prints messages to standard error. With nothing installed,
 // DoEvents does nothing and messages go to standard error.
-class Host {
+class ORVANE_API Host {
   public:
     using EventPump = std::function<void()>;
     using MessageSink =

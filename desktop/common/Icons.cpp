@@ -1,4 +1,4 @@
-#include "main/Icons.h"
+#include "common/Icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
