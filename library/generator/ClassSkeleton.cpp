@@ -4,6 +4,7 @@
 
 #include "core/Host.h"
 #include "core/KeyedCollection.h"
+#include "data/SqlNames.h"
 #include "generator/Generator.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -65,9 +66,13 @@ ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNa
     column.member = names.member;
     column.keyMember = names.member + language_.keySuffix;
     column.type = language_.type(field);
-    column.codeText = literal(field.FieldNameEx(config.IsUppercase(language_.screen)));
+    const std::string code = field.FieldNameEx(config.IsUppercase(language_.screen));
+    column.codeText = literal(code);
+    // Names the class's statements use stay one column name whatever they hold.
+    column.codeSqlText = literal(data::QuoteName(code, data::NameQuoting::Script()));
     column.xmlText = literal(field.FieldNameEx(config.IsUppercase(XML_CODE)));
-    column.sqlText = literal(field.FieldNameEx(config.IsUppercase(SQL_CODE)));
+    column.sqlText = literal(data::QuoteName(field.FieldNameEx(config.IsUppercase(SQL_CODE)),
+                                             data::NameQuoting::Script()));
     column.rawText = literal(field.FieldName());
     column.sqlNameText = literal(field.FieldNameSQL());
     return column;

@@ -29,8 +29,9 @@ struct ClassColumn {
     std::string keyMember;    // the member's name as a key parameter
     std::string type;         // the language's type name
     std::string codeText;     // the code name inside a string literal
+    std::string codeSqlText;  // the code name as a column of the class's SQL (quoted if need be)
     std::string xmlText;      // the XML screen's name of the column
-    std::string sqlText;      // the SQL screen's name of the column
+    std::string sqlText;      // the SQL screen's name as a column of the class's SQL
     std::string rawText;      // the column's name as the data source reports it
     std::string sqlNameText;  // the column's name as written in SQL (bracketed when needed)
 };

@@ -193,7 +193,7 @@ const ClassLanguage& CSharpLanguage() {
 std::string Generator::GenCSharp() { return ClassSkeleton(*this, CSharpLanguage()).Run(); }
 
 std::string Generator::GetCSharpPopulate(const ODBCField& objField) const {
-    return CSharpPopulateLine(objField.FieldNameJava(), objField.FieldName(),
+    return CSharpPopulateLine(objField.FieldNameJava(), CSharpLiteral(objField.FieldName()),
                               objField.CSharpType());
 }
 
@@ -202,7 +202,7 @@ std::string Generator::GetCSharpSetParameter(const ODBCField& field, int k) {
 }
 
 std::string Generator::GetCSharpAddParameter(const ODBCField& field) {
-    return AddParameterCall(field.FieldName(), field.ODBCType()) + ";";
+    return AddParameterCall(CSharpLiteral(field.FieldName()), field.ODBCType()) + ";";
 }
 
 }  // namespace orvane

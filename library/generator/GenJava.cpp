@@ -129,7 +129,7 @@ const ClassLanguage& JavaLanguage() {
              [](const ClassColumn& c, int) {
                  return kCrLf + "  private " + c.type + "    " + c.member + ";";
              }},
-            {"insertNames", ",", "", [](const ClassColumn& c, int) { return c.codeText; }},
+            {"insertNames", ",", "", [](const ClassColumn& c, int) { return c.codeSqlText; }},
             {"insertValues", separator, "",
              [](const ClassColumn& c, int) {
                  return "\"+ SqlString(" + c.member + "," + c.field->JavaSqlType() + " ) + " +
@@ -137,7 +137,7 @@ const ClassLanguage& JavaLanguage() {
              }},
             {"update", separator, "",
              [](const ClassColumn& c, int) {
-                 return c.codeText + " = \" + SqlString(" + c.member + "," +
+                 return c.codeSqlText + " = \" + SqlString(" + c.member + "," +
                         c.field->JavaSqlType() + " ) + " + kCrLf;
              }},
             {"load", "", "",

@@ -133,7 +133,7 @@ const ClassLanguage& VbLanguage() {
              }},
             {"update", separator, "       \"  ",
              [](const ClassColumn& c, int) {
-                 return c.codeText + " = \" + SqlString(" + c.member + "," +
+                 return c.codeSqlText + " = \" + SqlString(" + c.member + "," +
                         MapAdoType(c.typeCode) + " ) + _" + kCrLf;
              }},
             {"populate", "", "",

@@ -268,8 +268,8 @@ std::string Generator::GenVbNet() { return ClassSkeleton(*this, VbNetLanguage())
 
 std::string Generator::GetVbNetPopulate(const ODBCField& objField,
                                         const std::string& identString) const {
-    return VbNetPopulateLines(objField.FieldNameVb(), objField.FieldName(), objField.VbNetType(),
-                              identString);
+    return VbNetPopulateLines(objField.FieldNameVb(), VbLiteral(objField.FieldName()),
+                              objField.VbNetType(), identString);
 }
 
 std::string Generator::GetVbNetSetParameter(const ODBCField& field, int k) {
@@ -277,7 +277,7 @@ std::string Generator::GetVbNetSetParameter(const ODBCField& field, int k) {
 }
 
 std::string Generator::GetVbNetAddParameter(const ODBCField& field) {
-    return AddParameterCall(field.FieldName(), field.ODBCType()) + " ";
+    return AddParameterCall(VbLiteral(field.FieldName()), field.ODBCType()) + " ";
 }
 
 }  // namespace orvane

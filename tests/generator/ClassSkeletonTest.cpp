@@ -342,6 +342,22 @@ TEST_F(ClassSkeleton, KeyTexts) {
     }
 }
 
+// The class's own statements name a column that is not plain in quotes: it stays one column.
+TEST_F(ClassSkeleton, InsertAndUpdateNamesStayOneColumn) {
+    const auto table = test::MakeTable(
+        "T", "T", {{.name = "x);DROP\tTABLE\tv;--", .type = adVarChar, .key = true}}, {});
+    const std::pair<int, const char*> cases[] = {
+        {JAVA_CODE, "\\\"x);DROP\\tTABLE\\tv;--\\\""},
+        {VB_CODE, "\"\"x);DROP\" & Chr(9) & \"TABLE\" & Chr(9) & \"v;--\"\""},
+    };
+    for (const auto& [screen, name] : cases) {
+        Run(screen, table);
+        EXPECT_EQ(Param("INSERT_FIELD_NAMES"), name) << screen;
+        EXPECT_NE(Param("UPDATE_FIELD_ASSIGN").find(std::string(name) + " = "), std::string::npos)
+            << screen;
+    }
+}
+
 TEST_F(ClassSkeleton, EmptyTableFillsOnlyWhatItsEntriesReach) {
     const auto empty = [] { return test::MakeTable("T", "A", {}, {}); };
     for (int screen : {JAVA_CODE, CSHARP_CODE, VBNET_CODE}) {
