@@ -379,7 +379,7 @@ void MainForm::mnuToolsGenerate_Click() {
             for (int i = 0; i < kScreens; ++i) {
                 RefreshStatus("Generating " + ToQ(config_->GenDescriptions.at(i)) + " ...");
                 try {
-                    Pane(i)->setCrLfText(ToQ(m_Generator.Generate(i)));
+                    Pane(i)->setCrLfText(m_Generator.Generate(i));
                 } catch (const std::exception&) {
                     // A failing screen stays empty; the others are still generated.
                 }

@@ -8,8 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextCursor>
-#include <QTextDocumentFragment>
 
 #include "common/Messages.h"
 #include "core/Host.h"
@@ -165,31 +163,15 @@ void PaneCommands::SelectAll() {
 }
 
 void PaneCommands::Copy() {
-    QClipboard* clipboard = QApplication::clipboard();
-    clipboard->clear();
-    // Linux programs expect LF line ends on the clipboard.
-    clipboard->setText(form_->CurrentPane()->textCursor().selection().toPlainText());
+    QApplication::clipboard()->clear();
+    form_->CurrentPane()->copy();
 }
 
 void PaneCommands::Cut() {
-    Copy();
-    CodePane* pane = form_->CurrentPane();
-    // A pane is read-only only while the highlighter works on it.
-    if (pane->isReadOnly()) return;
-    QTextCursor cursor = pane->textCursor();
-    cursor.removeSelectedText();
-    pane->setTextCursor(cursor);
+    QApplication::clipboard()->clear();
+    form_->CurrentPane()->cut();
 }
 
-void PaneCommands::Paste() {
-    CodePane* pane = form_->CurrentPane();
-    if (pane->isReadOnly()) return;
-    // Whatever line ends the clipboard text has, each one starts a new line of the pane.
-    QString text = QApplication::clipboard()->text();
-    text.replace("\r\n", "\n").replace('\r', '\n');
-    QTextCursor cursor = pane->textCursor();
-    cursor.insertText(text);
-    pane->setTextCursor(cursor);
-}
+void PaneCommands::Paste() { form_->CurrentPane()->paste(); }
 
 }  // namespace orvane

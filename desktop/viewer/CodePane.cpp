@@ -1,145 +1,248 @@
 #include "viewer/CodePane.h"
 
-#include <QPointer>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <map>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPalette>
+#include <cmath>
 
 #include "viewer/CrLfText.h"
-#include "viewer/PeriodicPump.h"
+#include "viewer/IncrementalColouring.h"
 #include "viewer/StyleConvert.h"
 
 namespace orvane {
 
-CodePane::CodePane(QWidget* parent) : QPlainTextEdit(parent) {
+namespace {
+using Clock = std::chrono::steady_clock;
+// Scanning this much takes about a millisecond.
+constexpr std::size_t kColourStep = 64 * 1024;
+// Time for colouring what is about to be painted; the rest is left to the background steps.
+constexpr std::chrono::milliseconds kPaintBudget(20);
+// One background step, after which the window's events run again.
+constexpr std::chrono::milliseconds kBackgroundBudget(8);
+constexpr double kDefaultPoints = 10.0;
+}  // namespace
+
+CodePane::CodePane(QWidget* parent) : QsciScintillaBase(parent) {
+    send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    send(SCI_SETEOLMODE, SC_EOL_CRLF);
+    send(SCI_SETLEXER, SCLEX_CONTAINER);
+    send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
+    for (unsigned long margin = 0; margin < 5; ++margin) send(SCI_SETMARGINWIDTHN, margin, 0);
     // Generated code is read line by line, so long lines scroll instead of wrapping.
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setTabStopDistance(logicalDpiX() / 2.0);  // tab stops every half inch
-    connect(document(), &QTextDocument::contentsChange, this, [this] {
-        if (!applying_) ++revision_;
-    });
+    send(SCI_SETWRAPMODE, SC_WRAP_NONE);
+    send(SCI_SETSCROLLWIDTH, 1);
+    send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+    send(SCI_SETPRINTCOLOURMODE, SC_PRINT_COLOURONWHITE);
+    plainColor_ = ColorToBgr(palette().color(QPalette::Text));
+    applyStyles();
+
+    colourTimer_.setInterval(0);
+    connect(&colourTimer_, &QTimer::timeout, this, &CodePane::colourInBackground);
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &CodePane::onStyleNeeded);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int, const char*, int, int, int, int, int, int, int) {
+                if (!colouring_) return;
+                colouring_->textChangedAt(static_cast<std::size_t>(position));
+                colourTimer_.start();
+            });
 }
 
-void CodePane::setCrLfText(const QString& crLf) { setPlainText(CrLfText::toDocument(crLf)); }
+CodePane::~CodePane() = default;
 
-void CodePane::setCrLfText(const std::string& crLfUtf8) {
-    setCrLfText(QString::fromStdString(crLfUtf8));
+long CodePane::send(unsigned int message, unsigned long wParam, long lParam) const {
+    return SendScintilla(message, wParam, lParam);
 }
 
-QString CodePane::crLfText() const { return CrLfText::fromDocument(document()->toRawText()); }
+std::size_t CodePane::length() const { return static_cast<std::size_t>(send(SCI_GETLENGTH)); }
 
-std::string CodePane::crLfTextUtf8() const { return crLfText().toStdString(); }
+std::string_view CodePane::crLfTextView() const {
+    const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return text == nullptr ? std::string_view() : std::string_view(text, length());
+}
+
+void CodePane::setCrLfText(std::string_view utf8) {
+    colouring_.reset();
+    colourTimer_.stop();
+    const bool readOnly = isReadOnly();
+    setReadOnly(false);
+    // An undo step holding the whole text would double its memory.
+    send(SCI_SETUNDOCOLLECTION, 0);
+    send(SCI_CLEARALL);
+    send(SCI_ALLOCATE, utf8.size() + 1);
+    SendScintilla(SCI_APPENDTEXT, utf8.size(), utf8.data());
+    send(SCI_EMPTYUNDOBUFFER);
+    send(SCI_SETUNDOCOLLECTION, 1);
+    send(SCI_SETSAVEPOINT);
+    // New text has the plain style throughout.
+    send(SCI_STARTSTYLING, length());
+    setReadOnly(readOnly);
+    moveCaretToStart();
+}
+
+void CodePane::setCrLfText(const QString& text) { setCrLfText(text.toUtf8().toStdString()); }
+
+QString CodePane::crLfText() const {
+    const std::string_view text = crLfTextView();
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string CodePane::crLfTextUtf8() const { return std::string(crLfTextView()); }
+
+std::size_t CodePane::toBytes(int crLfPos) const {
+    if (crLfPos <= 0) return 0;
+    const long pos = send(SCI_POSITIONRELATIVECODEUNITS, 0, crLfPos);
+    // Past the end the answer is 0.
+    return pos > 0 ? static_cast<std::size_t>(pos) : length();
+}
+
+int CodePane::fromBytes(std::size_t bytePos) const {
+    return static_cast<int>(send(SCI_COUNTCODEUNITS, 0, static_cast<long>(bytePos)));
+}
 
 void CodePane::selectCrLf(int start, int length) {
-    const CrLfText map(document()->toRawText());
-    const int last = document()->characterCount() - 1;
-    QTextCursor cursor(document());
-    cursor.setPosition(std::clamp(map.positionToDocument(start), 0, last));
-    cursor.setPosition(std::clamp(map.positionToDocument(start + length), 0, last),
-                       QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    send(SCI_SETSEL, toBytes(start), static_cast<long>(toBytes(start + length)));
 }
 
 int CodePane::crLfSelectionStart() const {
-    const CrLfText map(document()->toRawText());
-    return map.positionFromDocument(textCursor().selectionStart());
+    return fromBytes(static_cast<std::size_t>(send(SCI_GETSELECTIONSTART)));
 }
 
 int CodePane::crLfSelectionLength() const {
-    const CrLfText map(document()->toRawText());
-    const QTextCursor cursor = textCursor();
-    return map.positionFromDocument(cursor.selectionEnd()) -
-           map.positionFromDocument(cursor.selectionStart());
+    return fromBytes(static_cast<std::size_t>(send(SCI_GETSELECTIONEND))) - crLfSelectionStart();
 }
 
-void CodePane::moveCaretToStart() {
-    QTextCursor cursor(document());
-    cursor.setPosition(0);
-    setTextCursor(cursor);
+void CodePane::moveCaretToStart() { send(SCI_GOTOPOS, 0); }
+
+void CodePane::setHighlightProfile(HighlightProfile profile) {
+    colouring_ = std::make_unique<IncrementalColouring>(std::move(profile));
+    // Whatever is painted next asks for its colours.
+    send(SCI_STARTSTYLING, 0);
+    colourTimer_.start();
+    viewport()->update();
 }
 
-bool CodePane::applyColorRanges(const std::vector<ColorRange>& ranges) {
-    return applyColorRanges(ranges, CrLfText(document()->toRawText()));
+bool CodePane::isFullyColoured() const {
+    return !colouring_ || colouring_->colouredTo() >= length();
 }
 
-bool CodePane::applyColorRanges(const std::vector<ColorRange>& ranges, const CrLfText& map,
-                                PeriodicPump* pump) {
-    constexpr std::size_t kSlice = 256;
-    const int last = document()->characterCount() - 1;
-    std::map<std::int32_t, QTextCharFormat> formats;
-    QPointer<CodePane> alive(this);
-    const bool wasReadOnly = isReadOnly();
-    const bool hadUndo = document()->isUndoRedoEnabled();
-    const quint64 revision = revision_;
-    setReadOnly(true);
-    // Undo steps for every token would cost more memory than the text; colouring is not undone.
-    document()->setUndoRedoEnabled(false);
-
-    QTextCursor cursor(document());
-    bool complete = true;
-    for (std::size_t from = 0; from < ranges.size(); from += kSlice) {
-        applying_ = true;
-        cursor.beginEditBlock();
-        for (std::size_t k = from; k < std::min(ranges.size(), from + kSlice); ++k) {
-            const ColorRange& r = ranges[k];
-            const int start = std::clamp(map.positionToDocument(r.start), 0, last);
-            const int end = std::clamp(map.positionToDocument(r.start + r.length), 0, last);
-            if (end <= start) continue;
-            auto [format, added] = formats.try_emplace(r.color);
-            if (added) format->second.setForeground(ColorFromBgr(r.color));
-            cursor.setPosition(start);
-            cursor.setPosition(end, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(format->second);
+void CodePane::colourFor(std::size_t upTo, std::chrono::milliseconds budget) {
+    if (!colouring_) return;
+    const auto deadline = Clock::now() + budget;
+    upTo = std::min(upTo, length());
+    while (colouring_->colouredTo() < upTo) {
+        const std::size_t step = std::min(upTo, colouring_->colouredTo() + kColourStep);
+        const std::size_t from = colouring_->colour(crLfTextView(), step, styleBuffer_);
+        if (!styleBuffer_.empty()) {
+            send(SCI_STARTSTYLING, from);
+            SendScintilla(SCI_SETSTYLINGEX, styleBuffer_.size(),
+                          reinterpret_cast<const char*>(styleBuffer_.data()));
         }
-        cursor.endEditBlock();
-        applying_ = false;
-        if (pump != nullptr && pump->tick()) {
-            if (!alive) return false;
-            if (revision_ != revision) {
-                complete = false;
-                break;
-            }
-        }
+        if (Clock::now() >= deadline) break;
     }
-    document()->setUndoRedoEnabled(hadUndo);
-    setReadOnly(wasReadOnly);
-    return complete;
 }
 
-QTextCharFormat CodePane::formatAtDocument(int docPos) const {
-    const QTextBlock block = document()->findBlock(docPos);
-    if (!block.isValid()) return {};
-    // A line end belongs to its block but its format is kept as the next block's char format.
-    if (docPos == block.position() + block.length() - 1) return block.next().charFormat();
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (docPos >= fragment.position() && docPos < fragment.position() + fragment.length()) {
-            return fragment.charFormat();
-        }
+void CodePane::colourAll() { colourFor(length(), std::chrono::hours(1)); }
+
+void CodePane::colourInBackground() {
+    if (isVisible()) colourFor(length(), kBackgroundBudget);
+    if (!isVisible() || isFullyColoured()) colourTimer_.stop();
+}
+
+void CodePane::onStyleNeeded(int position) {
+    if (!colouring_) {
+        // Plain text keeps the style it was inserted with.
+        send(SCI_STARTSTYLING, position);
+        return;
     }
-    return block.charFormat();
+    colourFor(static_cast<std::size_t>(position), kPaintBudget);
+    if (!isFullyColoured()) colourTimer_.start();
 }
 
-QColor CodePane::colorAt(int crLfPos) const {
-    const CrLfText map(document()->toRawText());
-    const QTextCharFormat format = formatAtDocument(map.positionToDocument(crLfPos));
-    if (format.hasProperty(QTextFormat::ForegroundBrush)) return format.foreground().color();
-    return palette().color(QPalette::Text);
+void CodePane::showEvent(QShowEvent* event) {
+    QsciScintillaBase::showEvent(event);
+    if (!isFullyColoured()) colourTimer_.start();
 }
 
-void CodePane::setPaneFont(const FontSpec& font) { setFont(ToQFont(font)); }
+unsigned char CodePane::StyleOf(std::int32_t color) { return IncrementalColouring::StyleOf(color); }
 
-FontSpec CodePane::paneFont() const { return ToFontSpec(font()); }
+QColor CodePane::colorAt(int crLfPos) {
+    const std::size_t pos = toBytes(crLfPos);
+    colourFor(pos + 1, std::chrono::hours(1));
+    const auto style = static_cast<std::size_t>(send(SCI_GETSTYLEAT, pos));
+    const auto& colors = HighlightScanner::kColors;
+    return ColorFromBgr(style >= 1 && style <= colors.size() ? colors[style - 1] : plainColor_);
+}
+
+std::vector<unsigned char> CodePane::styles() {
+    colourAll();
+    const std::size_t n = length();
+    // Character and style bytes alternate, followed by two NULs.
+    std::vector<char> styled(2 * n + 2);
+    SendScintilla(SCI_GETSTYLEDTEXT, 0L, static_cast<long>(n), styled.data());
+    std::vector<unsigned char> result(n);
+    for (std::size_t i = 0; i < n; ++i) result[i] = static_cast<unsigned char>(styled[2 * i + 1]);
+    return result;
+}
+
+void CodePane::applyStyles() {
+    const QString family = font_.name.empty()
+                               ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family()
+                               : QString::fromStdString(font_.name);
+    const double points = font_.size > 0.0 ? font_.size : kDefaultPoints;
+    SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, family.toUtf8().constData());
+    send(SCI_STYLESETSIZEFRACTIONAL, STYLE_DEFAULT, std::lround(points * 100));
+    send(SCI_STYLESETWEIGHT, STYLE_DEFAULT, font_.bold ? 700 : 400);
+    send(SCI_STYLESETITALIC, STYLE_DEFAULT, font_.italic);
+    send(SCI_STYLESETUNDERLINE, STYLE_DEFAULT, font_.underline);
+    send(SCI_STYLESETFORE, STYLE_DEFAULT, plainColor_);
+    send(SCI_STYLESETBACK, STYLE_DEFAULT, background_);
+    send(SCI_STYLECLEARALL);
+    const auto& colors = HighlightScanner::kColors;
+    for (std::size_t k = 0; k < colors.size(); ++k) send(SCI_STYLESETFORE, k + 1, colors[k]);
+    // Tab stops every half inch, as far as whole blanks allow.
+    const long blank = SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " ");
+    if (blank > 0) send(SCI_SETTABWIDTH, std::max(1L, std::lround(logicalDpiX() / 2.0 / blank)));
+}
+
+void CodePane::setPaneFont(const FontSpec& font) {
+    font_ = font;
+    applyStyles();
+}
 
 void CodePane::setBackgroundBgr(std::int32_t bgr) {
-    const QColor color = ColorFromBgr(bgr);
-    if (!color.isValid()) return;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, color);
-    setPalette(pal);
+    if (!ColorFromBgr(bgr).isValid()) return;
+    background_ = bgr;
+    applyStyles();
 }
 
-std::int32_t CodePane::backgroundBgr() const { return ColorToBgr(palette().color(QPalette::Base)); }
+bool CodePane::isReadOnly() const { return send(SCI_GETREADONLY) != 0; }
+void CodePane::setReadOnly(bool readOnly) { send(SCI_SETREADONLY, readOnly); }
+
+bool CodePane::overwriteMode() const { return send(SCI_GETOVERTYPE) != 0; }
+
+void CodePane::setOverwriteMode(bool overwrite) {
+    if (overwrite == overwriteMode()) return;
+    send(SCI_SETOVERTYPE, overwrite);
+    emit overwriteModeChanged(overwrite);
+}
+
+void CodePane::keyPressEvent(QKeyEvent* event) {
+    const bool overwrite = overwriteMode();
+    QsciScintillaBase::keyPressEvent(event);
+    if (overwriteMode() != overwrite) emit overwriteModeChanged(!overwrite);
+}
+
+QMimeData* CodePane::toMimeData(const QByteArray& text, bool rectangular) const {
+    QMimeData* data = QsciScintillaBase::toMimeData(text, rectangular);
+    data->setText(CrLfText::ToLf(data->text()));
+    return data;
+}
+
+void CodePane::copy() { send(SCI_COPY); }
+void CodePane::cut() { send(SCI_CUT); }
+void CodePane::paste() { send(SCI_PASTE); }
+void CodePane::selectAll() { send(SCI_SELECTALL); }
 
 }  // namespace orvane

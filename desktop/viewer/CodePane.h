@@ -1,69 +1,107 @@
 #pragma once
 
+#include <Qsci/qsciscintillabase.h>
+
 #include <QColor>
-#include <QPlainTextEdit>
 #include <QString>
-#include <QTextCharFormat>
+#include <QTimer>
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/FontSpec.h"
-#include "viewer/ColorRange.h"
+#include "viewer/HighlightScanner.h"
 
 namespace orvane {
 
-class CrLfText;
-class PeriodicPump;
+class IncrementalColouring;
 
-// The output pane of one screen: editable plain text whose characters may carry colours.
-// Text and positions are exchanged in the system's CR LF form (a line end counts as two
-// characters); the mapping to Qt's one-character line ends is CrLfText's.
-// A plain-text editor, because its line-by-line layout keeps texts of many megabytes fast to
-// show and to colour, where a rich-text editor lays out the whole document again.
-class CodePane : public QPlainTextEdit {
+// The output pane of one screen: an editor holding the text as it was generated, UTF-8 with
+// CR LF line ends, one byte per character plus one byte of style. Colours come from the
+// highlighter's scan, found on demand: what is shown first, the rest in small steps while the
+// pane is visible, so texts of many megabytes show at once and never freeze the window.
+// Positions of the public operations count characters of crLfText() (a line end counts two).
+class CodePane : public QsciScintillaBase {
     Q_OBJECT
 
   public:
     explicit CodePane(QWidget* parent = nullptr);
+    ~CodePane() override;
 
-    void setCrLfText(const QString& crLf);
-    void setCrLfText(const std::string& crLfUtf8);
+    // Replaces the whole text, kept byte for byte: no colours, no undo history, caret at the
+    // start. The pane shows it plain until it gets a highlight profile.
+    void setCrLfText(std::string_view utf8);
+    void setCrLfText(const QString& text);
     QString crLfText() const;
     std::string crLfTextUtf8() const;
+    // The stored text; valid until the text changes.
+    std::string_view crLfTextView() const;
 
-    // Selection by CR LF positions; the caret ends at start + length.
     void selectCrLf(int start, int length);
     int crLfSelectionStart() const;
     int crLfSelectionLength() const;
     // Caret at the start of the text, nothing selected.
     void moveCaretToStart();
 
-    // Colours the ranges in order, only the text colour of each character changes. With a pump,
-    // window events are let through between slices; the pane is read-only meanwhile. Returns
-    // false if the pane's text was changed from elsewhere during a pause (the rest is dropped).
-    // The map must describe the pane's current text.
-    bool applyColorRanges(const std::vector<ColorRange>& ranges, const CrLfText& map,
-                          PeriodicPump* pump = nullptr);
-    bool applyColorRanges(const std::vector<ColorRange>& ranges);
-    // The text colour of the character at a CR LF position (the default text colour where none
-    // was set).
-    QColor colorAt(int crLfPos) const;
+    // Colours the text by the profile from now on, edits included, until the next
+    // setCrLfText().
+    void setHighlightProfile(HighlightProfile profile);
+    bool isFullyColoured() const;
+    // Colours the whole text now (printing needs every colour).
+    void colourAll();
+    // The text colour of the character at a position (the plain colour where there is none).
+    QColor colorAt(int crLfPos);
+    // The style of every byte after colourAll(): 0 plain, StyleOf(colour) for a coloured one.
+    std::vector<unsigned char> styles();
+    static unsigned char StyleOf(std::int32_t color);
 
     void setPaneFont(const FontSpec& font);
-    FontSpec paneFont() const;
+    FontSpec paneFont() const { return font_; }
     // A colour value outside 0..0xFFFFFF leaves the background as it is.
     void setBackgroundBgr(std::int32_t bgr);
-    std::int32_t backgroundBgr() const;
+    std::int32_t backgroundBgr() const { return background_; }
 
-    // Counts changes of the content made by anything but applyColorRanges.
-    quint64 contentRevision() const { return revision_; }
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
+    // The Insert key switches between inserting and overwriting.
+    bool overwriteMode() const;
+    void setOverwriteMode(bool overwrite);
+
+    // The clipboard gets LF line ends; pasted text gets CR LF ones.
+    void copy();
+    void cut();
+    void paste();
+    void selectAll();
+
+  signals:
+    void overwriteModeChanged(bool overwrite);
+
+  protected:
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
-    QTextCharFormat formatAtDocument(int docPos) const;
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    std::size_t length() const;
+    // Byte offset of a character position and back.
+    std::size_t toBytes(int crLfPos) const;
+    int fromBytes(std::size_t bytePos) const;
+    void applyStyles();
+    // Colours towards `upTo` until it is reached or the time is up.
+    void colourFor(std::size_t upTo, std::chrono::milliseconds budget);
+    void colourInBackground();
+    void onStyleNeeded(int position);
 
-    quint64 revision_ = 0;
-    bool applying_ = false;
+    FontSpec font_;
+    std::int32_t background_ = 0xFFFFFF;
+    std::int32_t plainColor_ = 0;
+    std::unique_ptr<IncrementalColouring> colouring_;
+    std::vector<unsigned char> styleBuffer_;
+    QTimer colourTimer_;
 };
 
 }  // namespace orvane

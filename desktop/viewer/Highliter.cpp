@@ -1,11 +1,9 @@
 #include "viewer/Highliter.h"
 
-#include <QPointer>
+#include <unordered_set>
 
 #include "core/Screens.h"
 #include "viewer/CodePane.h"
-#include "viewer/CrLfText.h"
-#include "viewer/PeriodicPump.h"
 
 namespace orvane {
 
@@ -13,78 +11,77 @@ namespace {
 
 // The word lists are kept exactly as the program has always used them; entries that hold a
 // character outside words ("#Double", ":NEW", "#End If") can never match and stay harmless.
-constexpr char16_t kJavaTypes[] =
-    u"*Double*Object*Connection*String*ResultSet*Clob*Reader*File*FileWriter*char*long*int*byte*"
-    u"Random*Writer*Statement*Driver*Date*";
-constexpr char16_t kJavaKeywords[] =
-    u"*abstract*break*byvalue*case*cast*catch*class*const*continue*default*do*else*extends*false*"
-    u"final*finally*for*future*generic*goto*if*implements*import*inner*instanceof*interface*native*"
-    u"new*null*operator*outer*package*private*protected*public*rest*return*static*super*switch*"
-    u"synchronized*this*throw*throws*transient*true*try*var*volatile*while*Boolean*Byte*Character*"
-    u"Class*ClassLoader*Cloneable*Compiler*#Double*#Float*#Integer*#Long*Math*Number*Process*"
-    u"Runnable*Runtime*SecurityManager*StringBuffer*System*Thread*ThreadGroup*void*";
-constexpr char16_t kCSharpTypes[] =
-    u"*Double*Object*Connection*String*ResultSet*Clob*Reader*File*FileWriter*char*long*int*byte*"
-    u"Random*Writer*Statement*Driver*Date**void*";
-constexpr char16_t kCSharpKeywords[] =
-    u"*abstract*base*break*byvalue*case*cast*catch*class*const*continue*default*do*else*extends*"
-    u"false*final*finally*for*future*generic*if*implements*import*inner*instanceof*interface*"
-    u"namespace*native*new*null*operator*outer*package*private*protected*public*return*static*"
-    u"super*switch*synchronized*this*throw*throws*transient*true*try*volatile*while*Boolean*Byte*"
-    u"Character*Class*ClassLoader*Cloneable*Compiler*Math*Number*Process*Runnable*Runtime*"
-    u"SecurityManager*StringBuffer*System*Thread*ThreadGroup*using*";
-constexpr char16_t kSqlTypes[] =
-    u"*INTEGER*BLOB*CLOB*CHAR*TEXT*LONGVARCHAR*VARCHAR2*VARCHAR*TIMESTAMP*TIME*LONG*DATE*NUMBER*"
-    u"NULL*DECIMAL*";
-constexpr char16_t kSqlKeywords[] =
-    u"*TRIGGER*DECLARE*TABLE*BEGIN*END*UPDATE*SELECT*OF*ON*:NEW*:OLD*WHEN*THEN*EXCEPTION*CREATE*OR*"
-    u"REPLACE*AFTER*INSERT*FOR*EACH*ROW*DROP*FUNCTION*CREATE*RETURNS*EXTERNAL*LANGUAGE*PARAMETER*"
-    u"STYLE*DETERMINISTIC*NOT*FENCED*CALL*NO*SQL*ACTION*SCRATCHPAD*FINAL*ALLOW*PARALLEL*DBINFO*NEW*"
-    u"MODE*REFERENCING*AS*ATOMIC*";
-constexpr char16_t kVbFunctions[] =
-    u"*Abs*Add*AddItem*AppActivate*Array*Asc*Atn*Beep*Begin*BeginProperty*ChDir*ChDrive*Choose*Chr*"
-    u"Clear*Collection*Command*Cos*CreateObject*CurDir*DateAdd*DateDiff*DatePart*DateSerial*"
-    u"DateValue*Day*DDB*DeleteSetting*Dir*DoEvents*EndProperty*Environ*EOF*Err*Exp*FileAttr*"
-    u"FileCopy*FileDateTime*FileLen*Fix*Format*FV*GetAllSettings*GetAttr*GetObject*GetSetting*Hex*"
-    u"Hide*Hour*InputBox*InStr*Int*Int*IPmt*IRR*IsArray*IsDate*IsEmpty*IsError*IsMissing*IsNull*"
-    u"IsNumeric*IsObject*Item*Kill*LCase*Left*Len*Load*Loc*LOF*Log*LTrim*Me*Mid*Minute*MIRR*MkDir*"
-    u"Month*Now*NPer*NPV*Oct*Pmt*PPmt*PV*QBColor*Raise*Randomize*Rate*Remove*RemoveItem*Reset*RGB*"
-    u"Right*RmDir*Rnd*RTrim*SaveSetting*Second*SendKeys*SetAttr*Sgn*Shell*Sin*Sin*SLN*Space*Sqr*"
-    u"Str*StrComp*StrConv*Switch*SYD*Tan*Text*Time*Time*Timer*TimeSerial*TimeValue*Trim*TypeName*"
-    u"UCase*Unload*Val*VarType*WeekDay*Width*Year*";
-constexpr char16_t kVbKeywords[] =
-    u"*#Const*#Else*#ElseIf*#End "
-    u"If*#If*Alias*Alias*And*As*Base*Binary*Boolean*Byte*ByVal*Call*Case*CBool*CByte*CCur*CDate*"
-    u"CDbl*CDec*CInt*CLng*Close*Compare*Const*CSng*CStr*Currency*CVar*CVErr*Decimal*Declare*"
-    u"DefBool*DefByte*DefCur*DefDate*DefDbl*DefDec*DefInt*DefLng*DefObj*DefSng*DefStr*DefVar*Dim*"
-    u"Do*Double*Each*Else*ElseIf*End*Enum*Eqv*Erase*Error*Exit*Explicit*False*For*Function*Get*"
-    u"Global*GoSub*GoTo*If*Imp*In*Input*Input*Integer*Is*LBound*Let*Lib*Like*Line*Lock*Long*Loop*"
-    u"LSet*Name*New*Next*Not*Object*On*Open*Option*Or*Output*Print*Private*Property*Public*Put*"
-    u"Random*Read*ReDim*Resume*Return*RSet*Seek*Select*Set*Single*Spc*Static*String*Stop*Sub*Tab*"
-    u"Then*Then*True*Type*UBound*Unlock*Variant*Wend*While*With*Xor*Nothing*To*Namespace*Imports*";
-constexpr char16_t kSchemaAttributes[] =
-    u"*xml*version*encoding*xmlns*name*minOccurs*maxOccurs*elementFormDefault*type*content*model*"
-    u"dt*order*base*value*maxLength*minLength*";
-constexpr char16_t kSchemaElements[] =
-    u"*xsd*xs*element*sequence*schema*simpleType*complexType*ElementType*group*whiteSpace*"
-    u"fractionDigits*totalDigits*restriction*annotation*documentation*AttributeType*attribute*"
-    u"description*RecordInfo*FieldInfo*b*";
-constexpr char16_t kDtdWords[] = u"*xml*version*encoding*PCDATA*";
-constexpr char16_t kDtdDeclarations[] = u"*ELEMENT*#PCDATA*";
-constexpr char16_t kXmlDataWords[] = u"*xml*version*encoding*";
+constexpr char kJavaTypes[] =
+    "*Double*Object*Connection*String*ResultSet*Clob*Reader*File*FileWriter*char*long*int*byte*"
+    "Random*Writer*Statement*Driver*Date*";
+constexpr char kJavaKeywords[] =
+    "*abstract*break*byvalue*case*cast*catch*class*const*continue*default*do*else*extends*false*"
+    "final*finally*for*future*generic*goto*if*implements*import*inner*instanceof*interface*native*"
+    "new*null*operator*outer*package*private*protected*public*rest*return*static*super*switch*"
+    "synchronized*this*throw*throws*transient*true*try*var*volatile*while*Boolean*Byte*Character*"
+    "Class*ClassLoader*Cloneable*Compiler*#Double*#Float*#Integer*#Long*Math*Number*Process*"
+    "Runnable*Runtime*SecurityManager*StringBuffer*System*Thread*ThreadGroup*void*";
+constexpr char kCSharpTypes[] =
+    "*Double*Object*Connection*String*ResultSet*Clob*Reader*File*FileWriter*char*long*int*byte*"
+    "Random*Writer*Statement*Driver*Date**void*";
+constexpr char kCSharpKeywords[] =
+    "*abstract*base*break*byvalue*case*cast*catch*class*const*continue*default*do*else*extends*"
+    "false*final*finally*for*future*generic*if*implements*import*inner*instanceof*interface*"
+    "namespace*native*new*null*operator*outer*package*private*protected*public*return*static*"
+    "super*switch*synchronized*this*throw*throws*transient*true*try*volatile*while*Boolean*Byte*"
+    "Character*Class*ClassLoader*Cloneable*Compiler*Math*Number*Process*Runnable*Runtime*"
+    "SecurityManager*StringBuffer*System*Thread*ThreadGroup*using*";
+constexpr char kSqlTypes[] =
+    "*INTEGER*BLOB*CLOB*CHAR*TEXT*LONGVARCHAR*VARCHAR2*VARCHAR*TIMESTAMP*TIME*LONG*DATE*NUMBER*"
+    "NULL*DECIMAL*";
+constexpr char kSqlKeywords[] =
+    "*TRIGGER*DECLARE*TABLE*BEGIN*END*UPDATE*SELECT*OF*ON*:NEW*:OLD*WHEN*THEN*EXCEPTION*CREATE*OR*"
+    "REPLACE*AFTER*INSERT*FOR*EACH*ROW*DROP*FUNCTION*CREATE*RETURNS*EXTERNAL*LANGUAGE*PARAMETER*"
+    "STYLE*DETERMINISTIC*NOT*FENCED*CALL*NO*SQL*ACTION*SCRATCHPAD*FINAL*ALLOW*PARALLEL*DBINFO*NEW*"
+    "MODE*REFERENCING*AS*ATOMIC*";
+constexpr char kVbFunctions[] =
+    "*Abs*Add*AddItem*AppActivate*Array*Asc*Atn*Beep*Begin*BeginProperty*ChDir*ChDrive*Choose*Chr*"
+    "Clear*Collection*Command*Cos*CreateObject*CurDir*DateAdd*DateDiff*DatePart*DateSerial*"
+    "DateValue*Day*DDB*DeleteSetting*Dir*DoEvents*EndProperty*Environ*EOF*Err*Exp*FileAttr*"
+    "FileCopy*FileDateTime*FileLen*Fix*Format*FV*GetAllSettings*GetAttr*GetObject*GetSetting*Hex*"
+    "Hide*Hour*InputBox*InStr*Int*Int*IPmt*IRR*IsArray*IsDate*IsEmpty*IsError*IsMissing*IsNull*"
+    "IsNumeric*IsObject*Item*Kill*LCase*Left*Len*Load*Loc*LOF*Log*LTrim*Me*Mid*Minute*MIRR*MkDir*"
+    "Month*Now*NPer*NPV*Oct*Pmt*PPmt*PV*QBColor*Raise*Randomize*Rate*Remove*RemoveItem*Reset*RGB*"
+    "Right*RmDir*Rnd*RTrim*SaveSetting*Second*SendKeys*SetAttr*Sgn*Shell*Sin*Sin*SLN*Space*Sqr*"
+    "Str*StrComp*StrConv*Switch*SYD*Tan*Text*Time*Time*Timer*TimeSerial*TimeValue*Trim*TypeName*"
+    "UCase*Unload*Val*VarType*WeekDay*Width*Year*";
+constexpr char kVbKeywords[] =
+    "*#Const*#Else*#ElseIf*#End "
+    "If*#If*Alias*Alias*And*As*Base*Binary*Boolean*Byte*ByVal*Call*Case*CBool*CByte*CCur*CDate*"
+    "CDbl*CDec*CInt*CLng*Close*Compare*Const*CSng*CStr*Currency*CVar*CVErr*Decimal*Declare*"
+    "DefBool*DefByte*DefCur*DefDate*DefDbl*DefDec*DefInt*DefLng*DefObj*DefSng*DefStr*DefVar*Dim*"
+    "Do*Double*Each*Else*ElseIf*End*Enum*Eqv*Erase*Error*Exit*Explicit*False*For*Function*Get*"
+    "Global*GoSub*GoTo*If*Imp*In*Input*Input*Integer*Is*LBound*Let*Lib*Like*Line*Lock*Long*Loop*"
+    "LSet*Name*New*Next*Not*Object*On*Open*Option*Or*Output*Print*Private*Property*Public*Put*"
+    "Random*Read*ReDim*Resume*Return*RSet*Seek*Select*Set*Single*Spc*Static*String*Stop*Sub*Tab*"
+    "Then*Then*True*Type*UBound*Unlock*Variant*Wend*While*With*Xor*Nothing*To*Namespace*Imports*";
+constexpr char kSchemaAttributes[] =
+    "*xml*version*encoding*xmlns*name*minOccurs*maxOccurs*elementFormDefault*type*content*model*"
+    "dt*order*base*value*maxLength*minLength*";
+constexpr char kSchemaElements[] =
+    "*xsd*xs*element*sequence*schema*simpleType*complexType*ElementType*group*whiteSpace*"
+    "fractionDigits*totalDigits*restriction*annotation*documentation*AttributeType*attribute*"
+    "description*RecordInfo*FieldInfo*b*";
+constexpr char kDtdWords[] = "*xml*version*encoding*PCDATA*";
+constexpr char kDtdDeclarations[] = "*ELEMENT*#PCDATA*";
+constexpr char kXmlDataWords[] = "*xml*version*encoding*";
 
-constexpr QStringView kDoubleQuote = u"\"";
-constexpr QStringView kXmlCommentStart = u"<!--";
-constexpr QStringView kXmlCommentEnd = u"-->";
+constexpr char kDoubleQuote[] = "\"";
+constexpr char kXmlCommentStart[] = "<!--";
+constexpr char kXmlCommentEnd[] = "-->";
 
-HighlightProfile XmlFamilyProfile(QString firstList, QString secondList) {
-    return {std::move(firstList),        std::move(secondList),     kDoubleQuote.toString(),
-            kXmlCommentStart.toString(), kXmlCommentEnd.toString(), QString()};
+HighlightProfile XmlFamilyProfile(std::string firstList, std::string secondList) {
+    return {std::move(firstList), std::move(secondList), kDoubleQuote,
+            kXmlCommentStart,     kXmlCommentEnd,        ""};
 }
 
-HighlightProfile CFamilyProfile(QStringView types, QStringView keywords) {
-    return {types.toString(),     keywords.toString(),  kDoubleQuote.toString(),
-            QStringLiteral("/*"), QStringLiteral("*/"), QStringLiteral("//")};
+HighlightProfile CFamilyProfile(const char* types, const char* keywords) {
+    return {types, keywords, kDoubleQuote, "/*", "*/", "//"};
 }
 
 }  // namespace
@@ -96,34 +93,24 @@ HighlightProfile Highliter::CSharpProfile() {
 }
 
 HighlightProfile Highliter::SqlProfile() {
-    return {QString::fromUtf16(kSqlTypes), QString::fromUtf16(kSqlKeywords),
-            QStringLiteral("'"),           QStringLiteral("/*"),
-            QStringLiteral("*/"),          QStringLiteral("--")};
+    return {kSqlTypes, kSqlKeywords, "'", "/*", "*/", "--"};
 }
 
 HighlightProfile Highliter::VbProfile() {
-    return {QString::fromUtf16(kVbFunctions),
-            QString::fromUtf16(kVbKeywords),
-            kDoubleQuote.toString(),
-            QString(),
-            QString(),
-            QStringLiteral("'")};
+    return {kVbFunctions, kVbKeywords, kDoubleQuote, "", "", "'"};
 }
 
 HighlightProfile Highliter::SchemaProfile() {
-    return XmlFamilyProfile(QString::fromUtf16(kSchemaAttributes),
-                            QString::fromUtf16(kSchemaElements));
+    return XmlFamilyProfile(kSchemaAttributes, kSchemaElements);
 }
 
-HighlightProfile Highliter::DtdProfile() {
-    return XmlFamilyProfile(QString::fromUtf16(kDtdWords), QString::fromUtf16(kDtdDeclarations));
+HighlightProfile Highliter::DtdProfile() { return XmlFamilyProfile(kDtdWords, kDtdDeclarations); }
+
+HighlightProfile Highliter::XmlDataProfile(std::string_view text) {
+    return XmlFamilyProfile(kXmlDataWords, CollectTagNames(text));
 }
 
-HighlightProfile Highliter::XmlDataProfile(QStringView text) {
-    return XmlFamilyProfile(QString::fromUtf16(kXmlDataWords), CollectTagNames(text));
-}
-
-std::optional<HighlightProfile> Highliter::ProfileForScreen(int scr, QStringView text) {
+std::optional<HighlightProfile> Highliter::ProfileForScreen(int scr, std::string_view text) {
     switch (scr) {
         case XSD_CODE:
         case BIZ_CODE:
@@ -146,68 +133,48 @@ std::optional<HighlightProfile> Highliter::ProfileForScreen(int scr, QStringView
     }
 }
 
-std::vector<ColorRange> Highliter::HighlightWords(QStringView text,
+std::vector<ColorRange> Highliter::HighlightWords(std::string_view text,
                                                   const HighlightProfile& profile) {
     HighlightScanner scanner(text, profile);
     scanner.scanTo(text.size());
     return scanner.ranges();
 }
 
-QString Highliter::CollectTagNames(QStringView text) {
-    QString list = QStringLiteral("*");
-    qsizetype closer = -1;  // the last '>' found; reused while it lies ahead
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'<') continue;
-        const QChar next = text[i + 1];
-        if (next == u'/' || next == u'!' || next == u'?') continue;
-        if (closer <= i) closer = text.indexOf(u'>', i + 1);
-        if (closer < 0) break;  // no '>' follows any more: nothing further can be collected
-        const qsizetype blank = text.first(closer).indexOf(u' ', i + 1);
-        const qsizetype end = blank >= 0 ? blank : closer;
+std::string Highliter::CollectTagNames(std::string_view text) {
+    std::string list = "*";
+    // Each name is listed once: a long document repeats the same few names many times.
+    std::unordered_set<std::string_view> listed;
+    std::size_t closer = std::string_view::npos;  // the last '>' found; reused while it lies ahead
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '<') continue;
+        const char next = text[i + 1];
+        if (next == '/' || next == '!' || next == '?') continue;
+        if (closer == std::string_view::npos || closer <= i) closer = text.find('>', i + 1);
+        if (closer == std::string_view::npos) break;  // no '>' follows: nothing more to collect
+        const std::size_t blank = text.substr(0, closer).find(' ', i + 1);
+        const std::size_t end = blank != std::string_view::npos ? blank : closer;
         if (end > i + 1) {
-            list.append(text.sliced(i + 1, end - i - 1));
-            list.append(u'*');
+            const std::string_view name = text.substr(i + 1, end - i - 1);
+            if (listed.insert(name).second) {
+                list.append(name);
+                list += '*';
+            }
             i = end - 1;
         }
     }
     return list;
 }
 
-void Highliter::HighlightJava(CodePane& rtf) const { Highlight(rtf, JAVA_CODE); }
-void Highliter::HighlightSQL(CodePane& rtf) const { Highlight(rtf, SQL_CODE); }
-void Highliter::HighlightVB(CodePane& rtf) const { Highlight(rtf, VB_CODE); }
-void Highliter::HighlightCSharp(CodePane& rtf) const { Highlight(rtf, CSHARP_CODE); }
+void Highliter::HighlightJava(CodePane& rtf) const { HighlightByType(rtf, JAVA_CODE); }
+void Highliter::HighlightSQL(CodePane& rtf) const { HighlightByType(rtf, SQL_CODE); }
+void Highliter::HighlightVB(CodePane& rtf) const { HighlightByType(rtf, VB_CODE); }
+void Highliter::HighlightCSharp(CodePane& rtf) const { HighlightByType(rtf, CSHARP_CODE); }
 
-void Highliter::HighlightByType(CodePane& rtf, int scr) const { Highlight(rtf, scr); }
-
-void Highliter::Highlight(CodePane& rtf, int scr) const {
-    // Scanning a slice of this many characters takes well under a millisecond.
-    constexpr qsizetype kSlice = 1 << 16;
-    if (scr < XSD_CODE || scr > CSHARP_CODE) return;
-
-    QPointer<CodePane> alive(&rtf);
-    const quint64 revision = rtf.contentRevision();
-    PeriodicPump pump(pauseEvery_);
-    // Events let through between the steps may edit or close the pane; what was found so far
-    // would then colour the wrong characters.
-    const auto paneUnchanged = [&] {
-        return !pump.tick() || (alive && rtf.contentRevision() == revision);
-    };
-
-    const QString document = rtf.document()->toRawText();
-    if (!paneUnchanged()) return;
-    const CrLfText map(document);
-    if (!paneUnchanged()) return;
-    const QString text = CrLfText::fromDocument(document);
-    if (!paneUnchanged()) return;
-    const std::optional<HighlightProfile> profile = ProfileForScreen(scr, text);
-    if (!paneUnchanged()) return;
-    HighlightScanner scanner(text, *profile);
-    while (!scanner.scanTo(scanner.position() + kSlice)) {
-        if (!paneUnchanged()) return;
-    }
-    if (!paneUnchanged()) return;
-    if (rtf.applyColorRanges(scanner.ranges(), map, &pump)) rtf.moveCaretToStart();
+void Highliter::HighlightByType(CodePane& rtf, int scr) const {
+    std::optional<HighlightProfile> profile = ProfileForScreen(scr, rtf.crLfTextView());
+    if (!profile) return;
+    rtf.setHighlightProfile(std::move(*profile));
+    rtf.moveCaretToStart();
 }
 
 }  // namespace orvane

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
-#include <chrono>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "viewer/ColorRange.h"
@@ -14,13 +13,10 @@ namespace orvane {
 class CodePane;
 
 // Colours comments, string literals and listed words of a pane's text by screen. The text
-// itself never changes; the caret ends at the start with nothing selected.
+// itself never changes; the caret ends at the start with nothing selected. The pane finds the
+// colours as it shows the text, so a call returns at once however long the text is.
 class Highliter {
   public:
-    // While a pane is coloured, window events are let through at least this often.
-    explicit Highliter(std::chrono::milliseconds pauseEvery = std::chrono::milliseconds(25))
-        : pauseEvery_(pauseEvery) {}
-
     void HighlightJava(CodePane& rtf) const;
     void HighlightSQL(CodePane& rtf) const;
     void HighlightVB(CodePane& rtf) const;
@@ -29,12 +25,12 @@ class Highliter {
     void HighlightByType(CodePane& rtf, int scr) const;
 
     // The scan itself, free of any window: the coloured ranges of a CR LF text.
-    static std::vector<ColorRange> HighlightWords(QStringView text,
+    static std::vector<ColorRange> HighlightWords(std::string_view text,
                                                   const HighlightProfile& profile);
-    // The element names of an XML text as a word list ("*" + name + "*" ...).
-    static QString CollectTagNames(QStringView text);
+    // The element names of an XML text as a word list ("*" + name + "*" ...), each once.
+    static std::string CollectTagNames(std::string_view text);
     // The profile of a screen; the XML data profile takes its words from the text.
-    static std::optional<HighlightProfile> ProfileForScreen(int scr, QStringView text);
+    static std::optional<HighlightProfile> ProfileForScreen(int scr, std::string_view text);
 
     static HighlightProfile JavaProfile();
     static HighlightProfile SqlProfile();
@@ -42,13 +38,7 @@ class Highliter {
     static HighlightProfile CSharpProfile();
     static HighlightProfile SchemaProfile();
     static HighlightProfile DtdProfile();
-    static HighlightProfile XmlDataProfile(QStringView text);
-
-  private:
-    // Reads the pane's text once, scans it and colours the pane, letting window events run.
-    void Highlight(CodePane& rtf, int scr) const;
-
-    std::chrono::milliseconds pauseEvery_;
+    static HighlightProfile XmlDataProfile(std::string_view text);
 };
 
 }  // namespace orvane

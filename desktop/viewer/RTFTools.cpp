@@ -1,17 +1,13 @@
 #include "viewer/RTFTools.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QResizeEvent>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <algorithm>
-#include <cmath>
-#include <memory>
 
+#include "viewer/CodePane.h"
+#include "viewer/StyleConvert.h"
 #include "viewer/Twips.h"
 
 namespace orvane {
@@ -26,6 +22,21 @@ QString PrinterFailure(const QPrinter& printer) {
     }
     return "The printer " + printer.printerName() + " reported an error.";
 }
+
+// The pane shows another font while it is printed, and its own one again afterwards.
+class PrintFont {
+  public:
+    PrintFont(CodePane& pane, const QFont& font) : pane_(pane), shown_(pane.paneFont()) {
+        pane_.setPaneFont(ToFontSpec(font));
+    }
+    ~PrintFont() { pane_.setPaneFont(shown_); }
+    PrintFont(const PrintFont&) = delete;
+    PrintFont& operator=(const PrintFont&) = delete;
+
+  private:
+    CodePane& pane_;
+    FontSpec shown_;
+};
 }  // namespace
 
 int RTFTools::LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int rightMarginWidth) {
@@ -35,68 +46,57 @@ int RTFTools::LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int r
     return static_cast<int>(paperTwips + 0.5) - leftMarginWidth - rightMarginWidth;
 }
 
-int RTFTools::WYSIWYG_RTF(QPlainTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+int RTFTools::WYSIWYG_RTF(CodePane& rtf, const QPrinter& printer, int leftMarginWidth,
                           int rightMarginWidth) {
     const int width = LineWidthTwips(printer, leftMarginWidth, rightMarginWidth);
-    // A plain-text pane wraps at its viewport's width less the document's margins, so the
-    // viewport takes the line width plus those.
-    const int margins = 2 * static_cast<int>(std::ceil(rtf.document()->documentMargin()));
+    // The editor wraps at its viewport's width less its own text margins, so the viewport
+    // takes the line width plus those.
+    const auto margins = static_cast<int>(rtf.SendScintilla(CodePane::SCI_GETMARGINLEFT) +
+                                          rtf.SendScintilla(CodePane::SCI_GETMARGINRIGHT));
     rtf.viewport()->setFixedWidth(std::max(1, TwipsToPixels(width, rtf.logicalDpiX())) + margins);
-    rtf.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    rtf.SendScintilla(CodePane::SCI_SETWRAPMODE, CodePane::SC_WRAP_WORD);
     return width;
 }
 
-void RTFTools::ResetWrap(QPlainTextEdit& rtf) {
+void RTFTools::ResetWrap(CodePane& rtf) {
     rtf.viewport()->setMinimumWidth(0);
     rtf.viewport()->setMaximumWidth(QWIDGETSIZE_MAX);
-    rtf.setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtf.SendScintilla(CodePane::SCI_SETWRAPMODE, CodePane::SC_WRAP_NONE);
     // The scroll area gives the viewport its whole width again on its next layout.
     QResizeEvent relayout(rtf.size(), rtf.size());
     QCoreApplication::sendEvent(&rtf, &relayout);
 }
 
-QString RTFTools::PrintRTF(const QPlainTextEdit& rtf, QPrinter& printer, const QFont& font,
-                           int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
-                           int bottomMarginHeight) {
-    // A copy is laid out for the paper so the pane on screen keeps its own layout.
-    const std::unique_ptr<QTextDocument> doc(rtf.document()->clone());
-    doc->setDefaultFont(font);
-    QTextCursor all(doc.get());
-    all.select(QTextCursor::Document);
-    QTextCharFormat fontOnly;
-    fontOnly.setFont(font);
-    all.mergeCharFormat(fontOnly);
-
+QString RTFTools::PrintRTF(CodePane& rtf, QPrinter& printer, const QFont& font, int leftMarginWidth,
+                           int topMarginHeight, int rightMarginWidth, int bottomMarginHeight) {
     // Coordinates from the paper's corner, so the margins are measured from its edge.
     printer.setFullPage(true);
     const double perTwip = printer.resolution() / kTwipsPerInch;
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF body(leftMarginWidth * perTwip, topMarginHeight * perTwip,
-                      paper.width() - (leftMarginWidth + rightMarginWidth) * perTwip,
-                      paper.height() - (topMarginHeight + bottomMarginHeight) * perTwip);
-    if (body.width() < 1.0 || body.height() < 1.0) {
+    const QRect body = QRectF(leftMarginWidth * perTwip, topMarginHeight * perTwip,
+                              paper.width() - (leftMarginWidth + rightMarginWidth) * perTwip,
+                              paper.height() - (topMarginHeight + bottomMarginHeight) * perTwip)
+                           .toRect();
+    if (body.width() < 1 || body.height() < 1) {
         return "The margins leave no room for text on the paper.";
     }
-    doc->documentLayout()->setPaintDevice(&printer);
-    doc->setDocumentMargin(0);
-    // A page height makes the layout move lines that would cross a page end onto the next page.
-    doc->setPageSize(body.size());
+    rtf.colourAll();
+    const PrintFont printFont(rtf, font);
 
     QPainter painter;
     if (!painter.begin(&printer)) return PrinterFailure(printer);
-    const int pages = doc->pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !printer.newPage()) {
+    const long end = rtf.SendScintilla(CodePane::SCI_GETLENGTH);
+    long pos = 0;
+    for (int page = 1;; ++page) {
+        // The editor lays out and draws as much as fits and says where the next page starts.
+        const long next =
+            rtf.SendScintilla(CodePane::SCI_FORMATRANGE, 1UL, &painter, body, pos, end);
+        if (next >= end || next <= pos) break;
+        pos = next;
+        if (!printer.newPage()) {
             painter.end();
             return QString("Page %1 could not be started.").arg(page + 1);
         }
-        const double top = page * body.height();
-        painter.save();
-        painter.translate(body.left(), body.top() - top);
-        // A line moved to the next page may start a rounding error above the page end; one
-        // device pixel less keeps it off this page.
-        doc->drawContents(&painter, QRectF(0.0, top, body.width(), body.height() - 1.0));
-        painter.restore();
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return PrinterFailure(printer);

@@ -4,9 +4,10 @@
 
 class QFont;
 class QPrinter;
-class QPlainTextEdit;
 
 namespace orvane {
+
+class CodePane;
 
 // Prints a pane with its colours, page by page, and lays the pane out on screen with the
 // printer's line width so screen and paper break lines alike. Margins are in twips (1440 to
@@ -18,15 +19,15 @@ class RTFTools {
 
     // Makes the pane wrap at the printer's line width (converted at the pane's logical DPI);
     // returns that width in twips. Nothing is printed.
-    static int WYSIWYG_RTF(QPlainTextEdit& rtf, const QPrinter& printer, int leftMarginWidth,
+    static int WYSIWYG_RTF(CodePane& rtf, const QPrinter& printer, int leftMarginWidth,
                            int rightMarginWidth);
 
     // Undoes WYSIWYG_RTF: the pane's lines run out to the right again.
-    static void ResetWrap(QPlainTextEdit& rtf);
+    static void ResetWrap(CodePane& rtf);
 
     // Prints the pane's text in the given font, keeping each character's colour, with no page
     // numbers or margins of its own. Returns the reason of a failure, or "".
-    static QString PrintRTF(const QPlainTextEdit& rtf, QPrinter& printer, const QFont& font,
+    static QString PrintRTF(CodePane& rtf, QPrinter& printer, const QFont& font,
                             int leftMarginWidth, int topMarginHeight, int rightMarginWidth,
                             int bottomMarginHeight);
 };

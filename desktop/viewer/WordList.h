@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QChar>
-#include <QStringView>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -13,17 +11,17 @@ namespace orvane {
 // same as one of the entries between two asterisks being equal to it.
 class WordList {
   public:
-    // A–Z, a–z, 0–9, "_" and "." make up words; everything else ends them.
-    static bool isWordChar(QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
-               u == u'_' || u == u'.';
+    // A–Z, a–z, 0–9, "_" and "." make up words; everything else (any byte of a non-ASCII
+    // character too) ends them.
+    static bool isWordChar(char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '.';
     }
-    static char foldCase(char16_t wordChar) {
-        return static_cast<char>(wordChar >= u'A' && wordChar <= u'Z' ? wordChar + 32 : wordChar);
+    static char foldCase(char wordChar) {
+        return wordChar >= 'A' && wordChar <= 'Z' ? static_cast<char>(wordChar + 32) : wordChar;
     }
 
-    explicit WordList(QStringView list);
+    explicit WordList(std::string_view list);
 
     // foldedWord holds word characters already passed through foldCase.
     bool contains(std::string_view foldedWord) const;

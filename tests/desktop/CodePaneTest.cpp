@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTextCursor>
-#include <memory>
+#include <QSignalSpy>
+#include <QTest>
 
 #include "QtTestApp.h"
-#include "core/Host.h"
 #include "core/Screens.h"
 #include "viewer/CodePane.h"
-#include "viewer/CrLfText.h"
 #include "viewer/Highliter.h"
-#include "viewer/PeriodicPump.h"
 #include "viewer/StyleConvert.h"
 
 namespace orvane {
@@ -19,77 +16,41 @@ namespace {
 class CodePaneTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { test::QtApp(); }
-    void TearDown() override {
-        Host::SetEventPump([] { QCoreApplication::processEvents(); });
-    }
 
-    // The colour of every character that is not the LF of a line end, as 0x00BBGGRR.
-    static std::vector<std::int32_t> Colours(const CodePane& pane) {
-        const QString text = pane.crLfText();
-        std::vector<std::int32_t> colours;
-        for (int i = 0; i < text.size(); ++i) {
-            if (text[i] != u'\n') colours.push_back(ColorToBgr(pane.colorAt(i)));
+    // What the pane's styles should be: a fresh scan of its text.
+    static std::vector<unsigned char> FreshHighlight(const std::string& text, int screen) {
+        std::vector<unsigned char> styles(text.size(), 0);
+        for (const ColorRange& r :
+             Highliter::HighlightWords(text, *Highliter::ProfileForScreen(screen, text))) {
+            std::fill_n(styles.begin() + static_cast<std::ptrdiff_t>(r.start), r.length,
+                        CodePane::StyleOf(r.color));
         }
-        return colours;
-    }
-
-    // What the pane's colours should be after the ranges are applied to a default-coloured text.
-    static std::vector<std::int32_t> Expected(const QString& text,
-                                              const std::vector<ColorRange>& ranges,
-                                              std::int32_t plain) {
-        std::vector<std::int32_t> byPosition(text.size(), plain);
-        for (const ColorRange& r : ranges) {
-            for (int i = r.start; i < r.start + r.length; ++i) byPosition[i] = r.color;
-        }
-        std::vector<std::int32_t> colours;
-        for (int i = 0; i < text.size(); ++i) {
-            if (text[i] != u'\n') colours.push_back(byPosition[i]);
-        }
-        return colours;
-    }
-
-    static std::int32_t Plain(const CodePane& pane) {
-        return ColorToBgr(pane.palette().color(QPalette::Text));
+        return styles;
     }
 };
 
-TEST_F(CodePaneTest, KeepsTheCrLfTextAndPositions) {
-    const struct {
-        const char16_t* in;
-        const char16_t* out;
-    } cases[] = {
-        {u"a\r\nb", u"a\r\nb"},
-        {u"", u""},
-        {u"line\r\n\r\n\ttab\r\n", u"line\r\n\r\n\ttab\r\n"},
-        // A lone LF inside a value comes back as it was; a lone CR becomes a line end.
-        {u"lone\nLF and lone\rCR", u"lone\nLF and lone\r\nCR"},
-        {u"caf\u00e9 \u00a0nbsp", u"caf\u00e9 \u00a0nbsp"},
-    };
+TEST_F(CodePaneTest, KeepsTheTextByteForByteAndCountsPositionsInCharacters) {
+    const char16_t* texts[] = {u"a\r\nb", u"", u"line\r\n\r\n\ttab\r\n",
+                               // Lone line-end characters inside values stay what they were.
+                               u"lone\nLF and lone\rCR", u"caf\u00e9 \u00a0nbsp \U0001F600"};
     CodePane pane;
-    for (const auto& c : cases) {
-        pane.setCrLfText(QString::fromUtf16(c.in));
-        EXPECT_EQ(pane.crLfText(), QString::fromUtf16(c.out));
+    for (const char16_t* text : texts) {
+        pane.setCrLfText(QString::fromUtf16(text));
+        EXPECT_EQ(pane.crLfText(), QString::fromUtf16(text));
     }
-    pane.setCrLfText(std::string("\xc3\xa9t\xc3\xa9\r\nx"));
-    EXPECT_EQ(pane.crLfTextUtf8(), "\xc3\xa9t\xc3\xa9\r\nx");
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("\u00e9t\u00e9\nx"));
-}
+    pane.setCrLfText(std::string("\xc3\xa9t\xc3\xa9\r\nx\0y", 10));
+    EXPECT_EQ(pane.crLfTextUtf8(), std::string("\xc3\xa9t\xc3\xa9\r\nx\0y", 10));
 
-TEST_F(CodePaneTest, SelectsByCrLfPositions) {
-    CodePane pane;
-    pane.setCrLfText(QStringLiteral("ab\r\ncdef\r\ngh"));
-    const struct {
-        int start, length;
-        const char16_t* selected;
-    } cases[] = {{4, 4, u"cdef"}, {0, 2, u"ab"}, {2, 4, u"\u2029cd"}, {6, 6, u"ef\u2029gh"}};
-    for (const auto& c : cases) {
+    pane.setCrLfText(QStringLiteral("\u00e9b\r\ncdef\r\n\U0001F600h"));
+    const struct { int start, length; } selections[] = {{4, 4}, {0, 2}, {2, 4}, {6, 6}, {10, 3}};
+    for (const auto& c : selections) {
         pane.selectCrLf(c.start, c.length);
-        EXPECT_EQ(pane.textCursor().selectedText(), QString::fromUtf16(c.selected)) << c.start;
         EXPECT_EQ(pane.crLfSelectionStart(), c.start);
         EXPECT_EQ(pane.crLfSelectionLength(), c.length);
     }
     pane.selectCrLf(100, 5);  // past the end: the caret goes to the end
-    EXPECT_EQ(pane.textCursor().position(), 10);
+    EXPECT_EQ(pane.crLfSelectionStart(), 13);
+    EXPECT_EQ(pane.crLfSelectionLength(), 0);
 }
 
 TEST_F(CodePaneTest, FontAndBackgroundComeFromTheSettingsTypes) {
@@ -97,11 +58,16 @@ TEST_F(CodePaneTest, FontAndBackgroundComeFromTheSettingsTypes) {
     pane.setPaneFont(FontSpec{"Courier", 12.0, true});
     EXPECT_DOUBLE_EQ(pane.paneFont().size, 12.0);
     EXPECT_TRUE(pane.paneFont().bold);
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_STYLEGETSIZEFRACTIONAL, CodePane::STYLE_DEFAULT),
+              1200);
     pane.setBackgroundBgr(0x00FFEE);
     EXPECT_EQ(pane.backgroundBgr(), 0x00FFEE);
     pane.setBackgroundBgr(-1);  // not a colour: the background stays
     EXPECT_EQ(pane.backgroundBgr(), 0x00FFEE);
-    EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::NoWrap);
+    for (unsigned long style : {0, 1, 4}) {
+        EXPECT_EQ(pane.SendScintilla(CodePane::SCI_STYLEGETBACK, style), 0x00FFEE) << style;
+    }
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETWRAPMODE), CodePane::SC_WRAP_NONE);
     EXPECT_FALSE(pane.isReadOnly());
 }
 
@@ -112,55 +78,52 @@ TEST_F(CodePaneTest, HighlightColoursTheExampleAndLeavesTheCaretAtTheStart) {
     pane.selectCrLf(5, 3);
     Highliter().HighlightJava(pane);
 
-    const std::int32_t plain = Plain(pane);
+    const std::int32_t plain = ColorToBgr(pane.colorAt(4));
     const struct {
         int pos;
         std::int32_t color;
     } cases[] = {{0, 127},    {2, 127},    {3, plain}, {4, plain}, {8, plain}, {11, 32512},
                  {17, 32512}, {18, 32512}, {20, 127},  {25, 127},  {26, plain}};
     for (const auto& c : cases) EXPECT_EQ(ColorToBgr(pane.colorAt(c.pos)), c.color) << c.pos;
+    EXPECT_EQ(plain, ColorToBgr(pane.palette().color(QPalette::Text)));
     EXPECT_EQ(pane.crLfText(), text);
-    EXPECT_EQ(pane.textCursor().position(), 0);
-    EXPECT_FALSE(pane.textCursor().hasSelection());
-    EXPECT_FALSE(pane.isReadOnly());
+    EXPECT_EQ(pane.crLfSelectionStart(), 0);
+    EXPECT_EQ(pane.crLfSelectionLength(), 0);
 }
 
-TEST_F(CodePaneTest, EveryScreenColoursThePaneAsTheScannerSays) {
+TEST_F(CodePaneTest, EveryScreenColoursThePaneAsAFreshScanSays) {
     const struct {
         int screen;
-        const char16_t* text;
+        const char* text;
     } cases[] = {
-        {XSD_CODE, u"<?xml version=\"1.0\"?>\r\n<xsd:schema>\r\n<!-- c -->\r\n</xsd:schema>"},
-        {BIZ_CODE, u"<ElementType name=\"ROW\" content=\"eltOnly\"/>\r\n"},
-        {DTD_CODE, u"<!ELEMENT ROWS (ROW*)>\r\n<!ELEMENT ID (#PCDATA)>\r\n"},
-        {XML_CODE, u"<ROWS>\r\n\t<ROW>\r\n\t\t<ID>1</ID>\r\n\t</ROW>\r\n</ROWS>"},
+        {XSD_CODE, "<?xml version=\"1.0\"?>\r\n<xsd:schema>\r\n<!-- c -->\r\n</xsd:schema>"},
+        {BIZ_CODE, "<ElementType name=\"ROW\" content=\"eltOnly\"/>\r\n"},
+        {DTD_CODE, "<!ELEMENT ROWS (ROW*)>\r\n<!ELEMENT ID (#PCDATA)>\r\n"},
+        {XML_CODE,
+         "<ROWS>\r\n\t<ROW>\r\n\t\t<ID>1</ID>\r\n\t\t<N>\xc3\xa9</N>\r\n\t</ROW>\r\n</ROWS>"},
         {SQL_CODE,
-         u"-- t\r\nCREATE TABLE T (\r\n ID INTEGER /* k */,\r\n N VARCHAR(9));\r\n"
-         u"INSERT INTO T VALUES (1, 'a''b');\r\n"},
-        {VB_CODE, u"' c\r\nPublic Function Get() As String\r\n  Get = Trim(\"x\")\r\nEnd Function"},
-        {JAVA_CODE, u"/* a\r\n b */\r\npublic class A { // c\r\n String s = \"q\"; }\r\n"},
-        {VBNET_CODE, u"Imports System\r\nNamespace N ' c\r\nEnd Namespace\r\n"},
-        {CSHARP_CODE, u"using System;\r\nnamespace N { class C { int i; } }\r\n"},
+         "-- t\r\nCREATE TABLE T (\r\n ID INTEGER /* k */,\r\n N VARCHAR(9));\r\n"
+         "INSERT INTO T VALUES (1, 'a''b');\r\n"},
+        {VB_CODE, "' c\r\nPublic Function Get() As String\r\n  Get = Trim(\"x\")\r\nEnd Function"},
+        {JAVA_CODE, "/* a\r\n b */\r\npublic class A { // c\r\n String s = \"q\"; }\r\n"},
+        {VBNET_CODE, "Imports System\r\nNamespace N ' c\r\nEnd Namespace\r\n"},
+        {CSHARP_CODE, "using System;\r\nnamespace N { class C { int i; } }\r\n"},
     };
+    const Highliter highliter;
     for (const auto& c : cases) {
-        const QString text = QString::fromUtf16(c.text);
         CodePane pane;
-        pane.setCrLfText(text);
-        const Highliter highliter;
+        pane.setCrLfText(std::string_view(c.text));
         highliter.HighlightByType(pane, c.screen);
-        const auto ranges =
-            Highliter::HighlightWords(text, *Highliter::ProfileForScreen(c.screen, text));
-        ASSERT_FALSE(ranges.empty()) << c.screen;
-        const auto first = Colours(pane);
-        EXPECT_EQ(first, Expected(text, ranges, Plain(pane))) << c.screen;
-        EXPECT_EQ(pane.crLfText(), text) << c.screen;
-
+        const auto expected = FreshHighlight(c.text, c.screen);
+        ASSERT_NE(expected, std::vector<unsigned char>(expected.size(), 0)) << c.screen;
+        EXPECT_EQ(pane.styles(), expected) << c.screen;
         highliter.HighlightByType(pane, c.screen);
-        EXPECT_EQ(Colours(pane), first) << "second run, screen " << c.screen;
+        EXPECT_EQ(pane.styles(), expected) << "second run, screen " << c.screen;
+        EXPECT_EQ(pane.crLfTextUtf8(), c.text) << c.screen;
     }
 }
 
-TEST_F(CodePaneTest, PublicOperationsUseTheirScreensProfile) {
+TEST_F(CodePaneTest, PublicOperationsUseTheirScreensProfileAndOthersChangeNothing) {
     const QString text = QStringLiteral("Dim s As String ' c\r\nSELECT int -- x\r\nusing\r\n");
     const Highliter highliter;
     const struct {
@@ -171,106 +134,62 @@ TEST_F(CodePaneTest, PublicOperationsUseTheirScreensProfile) {
                  {&Highliter::HighlightVB, VB_CODE},
                  {&Highliter::HighlightCSharp, CSHARP_CODE}};
     for (const auto& c : cases) {
-        CodePane byOperation;
-        byOperation.setCrLfText(text);
-        (highliter.*c.operation)(byOperation);
-        CodePane byType;
-        byType.setCrLfText(text);
-        highliter.HighlightByType(byType, c.screen);
-        EXPECT_EQ(Colours(byOperation), Colours(byType)) << c.screen;
-        EXPECT_NE(Colours(byOperation),
-                  std::vector<std::int32_t>(Colours(byOperation).size(), Plain(byOperation)))
-            << c.screen;
+        CodePane pane;
+        pane.setCrLfText(text);
+        (highliter.*c.operation)(pane);
+        EXPECT_EQ(pane.styles(), FreshHighlight(text.toStdString(), c.screen)) << c.screen;
     }
-}
-
-TEST_F(CodePaneTest, ScreensOutsideTheNineChangeNothing) {
-    const QString text = QStringLiteral("int x; // c\r\n");
     for (int scr : {9, -1}) {
         CodePane pane;
         pane.setCrLfText(text);
         pane.selectCrLf(4, 2);
-        Highliter().HighlightByType(pane, scr);
-        EXPECT_EQ(Colours(pane), std::vector<std::int32_t>(Colours(pane).size(), Plain(pane)));
-        EXPECT_EQ(pane.crLfText(), text);
+        highliter.HighlightByType(pane, scr);
+        EXPECT_EQ(pane.styles(), std::vector<unsigned char>(text.size(), 0)) << scr;
         EXPECT_EQ(pane.crLfSelectionStart(), 4);
     }
 }
 
-TEST_F(CodePaneTest, ColouringKeepsOtherCharacterFormatsAndEarlierColours) {
+// A long text is coloured as it is shown and in steps while the pane is visible; edits are
+// coloured again; new text is plain, wherever the caret was.
+TEST_F(CodePaneTest, ColoursOnDemandFollowEditsAndEndWithNewText) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "int a; // comment " + std::to_string(i) + "\r\n";
     CodePane pane;
-    pane.setCrLfText(QStringLiteral("int x; y"));
-    QTextCursor cursor(pane.document());
-    cursor.setPosition(0);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.mergeCharFormat(bold);
-    pane.applyColorRanges({{7, 1, 32512}});
+    pane.resize(400, 300);
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+    pane.setCrLfText(text);
     Highliter().HighlightJava(pane);
-    EXPECT_EQ(ColorToBgr(pane.colorAt(0)), 127);
-    EXPECT_EQ(ColorToBgr(pane.colorAt(7)), 32512);  // not a token: keeps its colour
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_FALSE(pane.isFullyColoured());
+    pane.repaint();
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETSTYLEAT, 0UL), CodePane::StyleOf(127));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.isFullyColoured(); }, 10000));
+
+    // A quote typed in the middle turns the rest of that line and the next ones grey.
+    pane.selectCrLf(static_cast<int>(text.size() / 2), 0);
+    QTest::keyClick(&pane, '"');
+    text = pane.crLfTextUtf8();
+    EXPECT_EQ(pane.styles(), FreshHighlight(text, JAVA_CODE));
+
+    pane.selectCrLf(1, 0);  // inside the coloured "int"
+    pane.setCrLfText(QStringLiteral("int b;"));
+    EXPECT_EQ(pane.styles(), std::vector<unsigned char>(6, 0));
 }
 
-TEST_F(CodePaneTest, ApplyingLetsEventsRunBetweenSlicesWithThePaneReadOnly) {
+TEST_F(CodePaneTest, InsertKeyTogglesOverwriting) {
     CodePane pane;
-    QString text;
-    for (int i = 0; i < 2000; ++i) text += QStringLiteral("int a; // c\r\n");
-    pane.setCrLfText(text);
-    int pumps = 0;
-    bool readOnlyMeanwhile = true;
-    Host::SetEventPump([&] {
-        ++pumps;
-        readOnlyMeanwhile = readOnlyMeanwhile && pane.isReadOnly();
-    });
-    PeriodicPump pump(std::chrono::milliseconds(0));
-    const auto ranges = Highliter::HighlightWords(text, Highliter::JavaProfile());
-    EXPECT_TRUE(pane.applyColorRanges(ranges, CrLfText(pane.document()->toRawText()), &pump));
-    EXPECT_GT(pumps, 1);
-    EXPECT_TRUE(readOnlyMeanwhile);
-    EXPECT_FALSE(pane.isReadOnly());
-    EXPECT_EQ(ColorToBgr(pane.colorAt(static_cast<int>(text.size()) - 12)), 127);
-}
-
-TEST_F(CodePaneTest, AChangeOfTheTextDuringAPauseStopsTheColouring) {
-    CodePane pane;
-    QString text;
-    for (int i = 0; i < 2000; ++i) text += QStringLiteral("int a;\r\n");
-    pane.setCrLfText(text);
-    Host::SetEventPump([&] { pane.setCrLfText(QStringLiteral("int b;")); });
-    PeriodicPump pump(std::chrono::milliseconds(0));
-    EXPECT_FALSE(pane.applyColorRanges(Highliter::HighlightWords(text, Highliter::JavaProfile()),
-                                       CrLfText(pane.document()->toRawText()), &pump));
-    EXPECT_EQ(pane.crLfText(), QStringLiteral("int b;"));
-    EXPECT_FALSE(pane.isReadOnly());
-}
-
-TEST_F(CodePaneTest, HighlightSurvivesThePaneBeingClosedOrClearedMeanwhile) {
-    QString text;
-    // Long enough for the scanner to pause several times.
-    for (int i = 0; i < 40000; ++i) text += QStringLiteral("int a; // comment\r\n");
-    for (const bool close : {false, true}) {
-        auto* pane = new CodePane;
-        pane->setCrLfText(text);
-        int pumps = 0;
-        Host::SetEventPump([&] {
-            if (++pumps != 1) return;
-            if (close) {
-                delete pane;
-                pane = nullptr;
-            } else {
-                pane->clear();
-            }
-        });
-        Highliter(std::chrono::milliseconds(0)).HighlightJava(*pane);
-        EXPECT_EQ(pumps, 1) << "the pass ends at the first pause that finds the pane changed";
-        if (pane != nullptr) {
-            EXPECT_EQ(pane->crLfText(), QString());
-            delete pane;
-        }
-    }
+    pane.setCrLfText(QStringLiteral("abc"));
+    QSignalSpy changes(&pane, &CodePane::overwriteModeChanged);
+    EXPECT_FALSE(pane.overwriteMode());
+    QTest::keyClick(&pane, Qt::Key_Insert);
+    EXPECT_TRUE(pane.overwriteMode());
+    QTest::keyClick(&pane, 'X');
+    EXPECT_EQ(pane.crLfText(), "Xbc");
+    QTest::keyClick(&pane, Qt::Key_Insert);
+    EXPECT_FALSE(pane.overwriteMode());
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes[0][0].toBool(), true);
+    EXPECT_EQ(changes[1][0].toBool(), false);
 }
 
 }  // namespace

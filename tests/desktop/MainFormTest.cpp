@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "ModalAnswerer.h"
 #include "QtTestApp.h"
@@ -21,6 +22,7 @@
 #include "main/MainForm.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
+#include "viewer/Highliter.h"
 
 namespace orvane {
 namespace {
@@ -174,6 +176,34 @@ TEST_F(MainFormTest, WindowAfterGenerateShowsTheHighlightedPanes) {
     const QString path = qEnvironmentVariable("ORVANE_SCREENSHOT");
     if (!path.isEmpty()) {
         EXPECT_TRUE(image.save(path));
+    }
+}
+
+// Whatever the panes showed and wherever their caret stood, a Generate leaves each one as a
+// fresh highlight of its new text would: coloured by its screen's profile, or plain.
+TEST_F(MainFormTest, GenerateAgainColoursEveryPaneAfresh) {
+    Connect("OrvaneSample");
+    Node("TABLE#Customers")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("Customers.FIELD#CustomerID"));
+    form_->Config()->Screens().Item(std::to_string(SQL_CODE))->SynHighlight = 0;
+    Generate();
+    // The SQL pane highlighted by hand all the same.
+    form_->findChild<QTabWidget*>("tabCtl")->setCurrentIndex(SQL_CODE);
+    form_->Action("mnuToolsHighLight")->trigger();
+    for (int i = 0; i < 9; ++i) {
+        const std::vector<unsigned char> styles = form_->Pane(i)->styles();
+        const auto coloured = std::adjacent_find(styles.begin(), styles.end(),
+                                                 [](auto a, auto b) { return a != 0 && a == b; });
+        ASSERT_NE(coloured, styles.end()) << i;
+        form_->Pane(i)->selectCrLf(static_cast<int>(coloured - styles.begin()) + 1, 0);
+    }
+    Generate();
+    ASSERT_EQ(form_->StatusText(), "Done...");
+    for (int i = 0; i < 9; ++i) {
+        CodePane fresh;
+        fresh.setCrLfText(form_->Pane(i)->crLfTextView());
+        if (i != SQL_CODE) Highliter().HighlightByType(fresh, i);
+        EXPECT_EQ(form_->Pane(i)->styles(), fresh.styles()) << "screen " << i;
     }
 }
 

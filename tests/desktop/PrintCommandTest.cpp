@@ -11,9 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextLayout>
+#include <QTest>
 #include <cctype>
 #include <cmath>
 
@@ -22,6 +20,7 @@
 #include "main/PaneCommands.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
+#include "viewer/Highliter.h"
 #include "viewer/RTFTools.h"
 #include "viewer/StyleConvert.h"
 #include "viewer/Twips.h"
@@ -74,8 +73,8 @@ QList<QRectF> WordBoxes(const QString& pdf, int page) {
     return boxes;
 }
 
-// Counts clearly red pixels of the first page rendered small.
-int RedPixels(const QString& pdf, const QString& prefix) {
+// Counts clearly green pixels of the first page rendered small.
+int GreenPixels(const QString& pdf, const QString& prefix) {
     RunTool("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
     QFile file(prefix + ".ppm");
     if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -88,14 +87,14 @@ int RedPixels(const QString& pdf, const QString& prefix) {
         ++fields;
     }
     ++pos;
-    int red = 0;
+    int green = 0;
     for (; pos + 2 < data.size(); pos += 3) {
         const auto r = static_cast<unsigned char>(data[pos]);
         const auto g = static_cast<unsigned char>(data[pos + 1]);
         const auto b = static_cast<unsigned char>(data[pos + 2]);
-        if (r > 180 && g < 90 && b < 90) ++red;
+        if (g > r + 40 && g > b + 40) ++green;
     }
-    return red;
+    return green;
 }
 
 class PrintCommandTest : public test::MainFormFixture {
@@ -134,12 +133,19 @@ class PrintCommandTest : public test::MainFormFixture {
         return run;
     }
 
+    // Numbered lines; the fifth is a comment.
     static QString NumberedLines(int count) {
         QStringList lines;
         for (int i = 1; i <= count; ++i) {
-            lines << QString("Line %1 of the printed pane").arg(i, 3, 10, QChar('0'));
+            lines << QString(i == 5 ? "// Line %1 of the printed pane"
+                                    : "Line %1 of the printed pane")
+                         .arg(i, 3, 10, QChar('0'));
         }
         return lines.join("\r\n");
+    }
+
+    static bool Wraps(CodePane& pane) {
+        return pane.SendScintilla(CodePane::SCI_GETWRAPMODE) != CodePane::SC_WRAP_NONE;
     }
 
     QPrinter& Printer() { return Form().Commands()->Printer(); }
@@ -152,19 +158,16 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     CodePane* pane = Form().Pane(CSHARP_CODE);
     pane->setPaneFont({"DejaVu Sans Mono", 9.0});
     pane->setCrLfText(NumberedLines(kLines));
-    // One line in red: colours are printed.
-    QTextCursor red(pane->document()->findBlockByNumber(4));
-    red.select(QTextCursor::BlockUnderCursor);
-    QTextCharFormat redText;
-    redText.setForeground(QColor(255, 0, 0));
-    red.mergeCharFormat(redText);
+    // A green comment line: colours are printed.
+    Highliter().HighlightCSharp(*pane);
 
     const QString pdf = Out("pane.pdf");
     const PrintRun run = Print("Toolbar1_Button2", pdf);
     ASSERT_TRUE(run.asked);
     ASSERT_EQ(run.message, "");
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_FALSE(Wraps(*pane));
+    EXPECT_EQ(pane->paneFont().name, "DejaVu Sans Mono");
 
     const int pages = PdfPages(pdf);
     ASSERT_GT(pages, 1);
@@ -200,7 +203,7 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     const QString fonts = RunTool("pdffonts", {pdf});
     EXPECT_TRUE(fonts.contains("DejaVuSerif")) << fonts.toStdString();
     EXPECT_FALSE(fonts.contains("DejaVuSansMono")) << fonts.toStdString();
-    EXPECT_GT(RedPixels(pdf, Out("page1")), 0);
+    EXPECT_GT(GreenPixels(pdf, Out("page1")), 0);
 }
 
 TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
@@ -242,7 +245,7 @@ TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
     const QString& message = run.message;
     EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();
     EXPECT_TRUE(message.contains(pdf)) << message.toStdString();
-    EXPECT_EQ(Form().Pane(0)->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_FALSE(Wraps(*Form().Pane(0)));
 }
 
 TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
@@ -259,27 +262,28 @@ TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
     CodePane pane;
     pane.resize(4000, 300);
     pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
     // One line far wider than any paper.
     pane.setCrLfText(QString("word ").repeated(400));
+    const double word =
+        pane.SendScintilla(CodePane::SCI_TEXTWIDTH, CodePane::STYLE_DEFAULT, "word ");
     QPrinter printer;
     for (const auto& c : cases) {
         printer.setPageSize(QPageSize(c.paper));
         const int width = RTFTools::WYSIWYG_RTF(pane, printer, c.left, c.right);
         EXPECT_NEAR(width, c.width, 1);
-        EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        const int pixels = TwipsToPixels(width, pane.logicalDpiX());
-        const QTextLayout* layout = pane.document()->firstBlock().layout();
-        ASSERT_GT(layout->lineCount(), 1);
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), pixels);
-        }
-        // The first line is filled up to the width: no more than one word is left over.
-        EXPECT_GT(layout->lineAt(0).naturalTextWidth(),
-                  pixels - QFontMetricsF(pane.font()).horizontalAdvance("word "));
+        EXPECT_TRUE(Wraps(pane));
+        pane.repaint();
+        // Every line fits the width and leaves less than a word free.
+        const double pixels = TwipsToPixels(width, pane.logicalDpiX());
+        const auto lines = static_cast<double>(pane.SendScintilla(CodePane::SCI_WRAPCOUNT, 0UL));
+        EXPECT_GE(lines, 400 * word / pixels);
+        EXPECT_LE(lines, 400 * word / (pixels - word) + 1);
     }
     RTFTools::ResetWrap(pane);
-    EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(pane.document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_FALSE(Wraps(pane));
+    pane.repaint();
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_WRAPCOUNT, 0UL), 1);
     EXPECT_GT(pane.viewport()->width(), 3000);
 }
 
