@@ -17,17 +17,20 @@ using Clock = std::chrono::steady_clock;
 // Scanning this much takes about a millisecond.
 constexpr std::size_t kColourStep = 64 * 1024;
 // Time for colouring what is about to be painted; the rest is left to the background steps.
-constexpr std::chrono::milliseconds kPaintBudget(20);
+constexpr std::chrono::milliseconds kPaintBudget(10);
 // One background step, after which the window's events run again.
-constexpr std::chrono::milliseconds kBackgroundBudget(8);
+constexpr std::chrono::milliseconds kBackgroundBudget(6);
 constexpr double kDefaultPoints = 10.0;
+// The changes the colouring follows.
+constexpr unsigned long kEditEvents =
+    QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT;
 }  // namespace
 
 CodePane::CodePane(QWidget* parent) : QsciScintillaBase(parent) {
     send(SCI_SETCODEPAGE, SC_CP_UTF8);
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
     send(SCI_SETLEXER, SCLEX_CONTAINER);
-    send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
+    send(SCI_SETMODEVENTMASK, kEditEvents);
     for (unsigned long margin = 0; margin < 5; ++margin) send(SCI_SETMARGINWIDTHN, margin, 0);
     // Generated code is read line by line, so long lines scroll instead of wrapping.
     send(SCI_SETWRAPMODE, SC_WRAP_NONE);
@@ -67,11 +70,13 @@ void CodePane::setCrLfText(std::string_view utf8) {
     colourTimer_.stop();
     const bool readOnly = isReadOnly();
     setReadOnly(false);
-    // An undo step holding the whole text would double its memory.
+    // An undo step holding the whole text would double its memory, and the notice of the
+    // insertion would pass all of it through a QString for accessibility tools.
     send(SCI_SETUNDOCOLLECTION, 0);
+    send(SCI_SETMODEVENTMASK, 0);
     send(SCI_CLEARALL);
-    send(SCI_ALLOCATE, utf8.size() + 1);
     SendScintilla(SCI_APPENDTEXT, utf8.size(), utf8.data());
+    send(SCI_SETMODEVENTMASK, kEditEvents);
     send(SCI_EMPTYUNDOBUFFER);
     send(SCI_SETUNDOCOLLECTION, 1);
     send(SCI_SETSAVEPOINT);
@@ -115,8 +120,9 @@ int CodePane::crLfSelectionLength() const {
 
 void CodePane::moveCaretToStart() { send(SCI_GOTOPOS, 0); }
 
-void CodePane::setHighlightProfile(HighlightProfile profile) {
-    colouring_ = std::make_unique<IncrementalColouring>(std::move(profile));
+void CodePane::setHighlightProfile(
+    std::function<HighlightProfile(std::string_view text)> profileOf) {
+    colouring_ = std::make_unique<IncrementalColouring>(std::move(profileOf));
     // Whatever is painted next asks for its colours.
     send(SCI_STARTSTYLING, 0);
     colourTimer_.start();

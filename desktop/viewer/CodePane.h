@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,9 +47,9 @@ class CodePane : public QsciScintillaBase {
     // Caret at the start of the text, nothing selected.
     void moveCaretToStart();
 
-    // Colours the text by the profile from now on, edits included, until the next
-    // setCrLfText().
-    void setHighlightProfile(HighlightProfile profile);
+    // Colours the text by the highlighter's scan from now on, edits included, until the next
+    // setCrLfText(); the profile is made from the text when colouring first starts.
+    void setHighlightProfile(std::function<HighlightProfile(std::string_view text)> profileOf);
     bool isFullyColoured() const;
     // Colours the whole text now (printing needs every colour).
     void colourAll();

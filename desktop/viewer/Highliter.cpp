@@ -144,15 +144,16 @@ std::string Highliter::CollectTagNames(std::string_view text) {
     std::string list = "*";
     // Each name is listed once: a long document repeats the same few names many times.
     std::unordered_set<std::string_view> listed;
-    std::size_t closer = std::string_view::npos;  // the last '>' found; reused while it lies ahead
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '<') continue;
+    constexpr std::size_t kNone = std::string_view::npos;
+    std::size_t closer = kNone;  // the last '>' found; reused while it lies ahead
+    for (std::size_t i = text.find('<'); i != kNone && i + 1 < text.size();
+         i = text.find('<', i + 1)) {
         const char next = text[i + 1];
         if (next == '/' || next == '!' || next == '?') continue;
-        if (closer == std::string_view::npos || closer <= i) closer = text.find('>', i + 1);
-        if (closer == std::string_view::npos) break;  // no '>' follows: nothing more to collect
+        if (closer == kNone || closer <= i) closer = text.find('>', i + 1);
+        if (closer == kNone) break;  // no '>' follows: nothing more to collect
         const std::size_t blank = text.substr(0, closer).find(' ', i + 1);
-        const std::size_t end = blank != std::string_view::npos ? blank : closer;
+        const std::size_t end = blank != kNone ? blank : closer;
         if (end > i + 1) {
             const std::string_view name = text.substr(i + 1, end - i - 1);
             if (listed.insert(name).second) {
@@ -171,9 +172,8 @@ void Highliter::HighlightVB(CodePane& rtf) const { HighlightByType(rtf, VB_CODE)
 void Highliter::HighlightCSharp(CodePane& rtf) const { HighlightByType(rtf, CSHARP_CODE); }
 
 void Highliter::HighlightByType(CodePane& rtf, int scr) const {
-    std::optional<HighlightProfile> profile = ProfileForScreen(scr, rtf.crLfTextView());
-    if (!profile) return;
-    rtf.setHighlightProfile(std::move(*profile));
+    if (scr < XSD_CODE || scr > CSHARP_CODE) return;
+    rtf.setHighlightProfile([scr](std::string_view text) { return *ProfileForScreen(scr, text); });
     rtf.moveCaretToStart();
 }
 

@@ -11,9 +11,9 @@ constexpr std::size_t kRestartSpacing = 64 * 1024;
 constexpr std::size_t kOverrunStep = 4096;
 }  // namespace
 
-IncrementalColouring::IncrementalColouring(HighlightProfile profile)
-    : profile_(std::move(profile)) {
-    restartAt(0);
+IncrementalColouring::IncrementalColouring(ProfileMaker profileOf)
+    : profileOf_(std::move(profileOf)) {
+    restartPoints_.push_back(0);
 }
 
 IncrementalColouring::~IncrementalColouring() = default;
@@ -24,24 +24,19 @@ unsigned char IncrementalColouring::StyleOf(std::int32_t color) {
     return found == colors.end() ? 0 : static_cast<unsigned char>(found - colors.begin() + 1);
 }
 
-void IncrementalColouring::restartAt(std::size_t pos) {
-    restartPoints_.push_back(pos);
-    scanner_ = std::make_unique<HighlightScanner>(std::string_view(), profile_, pos);
-    coloured_ = pos;
-}
-
 void IncrementalColouring::textChangedAt(std::size_t pos) {
     // Even a change past colouredTo() restarts the scan: it may have looked ahead that far.
     while (restartPoints_.back() > pos) restartPoints_.pop_back();
-    const std::size_t point = restartPoints_.back();
-    restartPoints_.pop_back();
-    restartAt(point);
+    coloured_ = restartPoints_.back();
+    scanner_.reset();
 }
 
 std::size_t IncrementalColouring::colour(std::string_view text, std::size_t upTo,
                                          std::vector<unsigned char>& styles) {
     const std::size_t from = coloured_;
     styles.clear();
+    if (!profile_) profile_ = profileOf_(text);
+    if (!scanner_) scanner_ = std::make_unique<HighlightScanner>(text, *profile_, coloured_);
     scanner_->setText(text);
     upTo = std::min(upTo, text.size());
     bool finished = scanner_->scanTo(upTo);

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +19,10 @@ namespace orvane {
 // scan stood with no word begun, and goes on from there.
 class IncrementalColouring {
   public:
-    explicit IncrementalColouring(HighlightProfile profile);
+    // Makes the profile from the text; called once, when colouring first starts.
+    using ProfileMaker = std::function<HighlightProfile(std::string_view text)>;
+
+    explicit IncrementalColouring(ProfileMaker profileOf);
     ~IncrementalColouring();
 
     static unsigned char StyleOf(std::int32_t color);
@@ -34,9 +39,8 @@ class IncrementalColouring {
     void textChangedAt(std::size_t pos);
 
   private:
-    void restartAt(std::size_t pos);
-
-    const HighlightProfile profile_;
+    ProfileMaker profileOf_;
+    std::optional<HighlightProfile> profile_;
     std::unique_ptr<HighlightScanner> scanner_;
     std::size_t coloured_ = 0;
     std::vector<std::size_t> restartPoints_;  // ascending; the first is 0

@@ -236,7 +236,7 @@ TEST(IncrementalColouringTest, StepsAndEditsGiveWhatOneScanGives) {
     }
     const HighlightProfile profile = Highliter::JavaProfile();
     for (std::size_t step : {997, 65536}) {
-        IncrementalColouring colouring(profile);
+        IncrementalColouring colouring([&profile](std::string_view) { return profile; });
         std::vector<unsigned char> styles(text.size(), 0);
         ColourInSteps(colouring, text, text.size(), step, styles);
         EXPECT_EQ(styles, OneScan(text, profile)) << step;
@@ -255,7 +255,7 @@ TEST(IncrementalColouringTest, StepsAndEditsGiveWhatOneScanGives) {
         {200000, 2, "int ", 30000},  // far ahead of the colouring
         {text.size() - 100, 0, " int ", SIZE_MAX},
     };
-    IncrementalColouring colouring(profile);
+    IncrementalColouring colouring([&profile](std::string_view) { return profile; });
     std::vector<unsigned char> styles(text.size(), 0);
     ColourInSteps(colouring, text, text.size(), 4096, styles);
     for (const auto& e : edits) {
