@@ -12,7 +12,6 @@
 #include <sql.h>
 #include <sqlext.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "data/Connection.h"
 #include "generator/Generator.h"
 #include "model/DbCatalog.h"
@@ -72,19 +72,9 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-long PeakRssKb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// Runs work in a child process and brings its figures back through a pipe.
+// Runs work in a child process and brings its figures back.
 Figures InChild(const std::function<Figures()>& work) {
-    int fds[2];
-    if (pipe(fds) != 0) return {.error = "pipe failed"};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
+    const bench::ChildRun run = bench::InChild([&work] {
         Figures f;
         try {
             f = work();
@@ -92,32 +82,22 @@ Figures InChild(const std::function<Figures()>& work) {
             f.ok = false;
             f.error = e.what();
         }
-        f.peakKb = PeakRssKb();
         std::ostringstream line;
         line << f.ok << ' ' << f.seconds << ' ' << f.loadSeconds << ' ' << f.cpuSeconds << ' '
-             << f.loadCpuSeconds << ' ' << f.peakKb << ' ' << f.loadKb << ' ' << f.outputBytes
-             << ' ' << f.error << '\n';
-        const std::string text = line.str();
-        if (write(fds[1], text.data(), text.size()) < 0) _exit(3);
-        _exit(0);
-    }
-    close(fds[1]);
-    std::string text;
-    char buffer[4096];
-    ssize_t got = 0;
-    while ((got = read(fds[0], buffer, sizeof buffer)) > 0) text.append(buffer, got);
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+             << f.loadCpuSeconds << ' ' << f.loadKb << ' ' << f.outputBytes << ' ' << f.error
+             << '\n';
+        return line.str();
+    });
     Figures f;
-    std::istringstream in(text);
+    std::istringstream in(run.output);
     if (!(in >> f.ok >> f.seconds >> f.loadSeconds >> f.cpuSeconds >> f.loadCpuSeconds >>
-          f.peakKb >> f.loadKb >> f.outputBytes)) {
+          f.loadKb >> f.outputBytes)) {
         f.ok = false;
         f.error = "the measuring process died";
         return f;
     }
     std::getline(in >> std::ws, f.error);
+    f.peakKb = run.peakKb;
     return f;
 }
 
@@ -256,12 +236,6 @@ Figures FloorRun(const Source& source, int rows, int columns) {
     return f;
 }
 
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 // PostgreSQL's own XML of the same rows, written to a file by psql. The time of a psql run
 // that does nothing (connection set-up) is measured too and taken off.
 Figures QueryToXmlRun(const std::string& envDir, const std::string& sql, const std::string& out) {
@@ -269,14 +243,16 @@ Figures QueryToXmlRun(const std::string& envDir, const std::string& sql, const s
     std::string port;
     portFile >> port;
     const std::string psql = "PGPASSWORD=orvane_pw psql -X -q -A -t -h 127.0.0.1 -p " + port +
-                             " -U orvane -d orvane_test -v ON_ERROR_STOP=1 -o " + Quote(out) +
-                             " -c ";
+                             " -U orvane -d orvane_test -v ON_ERROR_STOP=1 -o " +
+                             bench::ShellQuote(out) + " -c ";
     Figures f;
     auto start = Clock::now();
-    if (std::system((psql + Quote("select 1")).c_str()) != 0) return {.error = "psql failed"};
+    if (std::system((psql + bench::ShellQuote("select 1")).c_str()) != 0)
+        return {.error = "psql failed"};
     const double startup = Since(start);
     start = Clock::now();
-    if (std::system((psql + Quote(sql)).c_str()) != 0) return {.error = "query_to_xml failed"};
+    if (std::system((psql + bench::ShellQuote(sql)).c_str()) != 0)
+        return {.error = "query_to_xml failed"};
     f.seconds = std::max(0.0, Since(start) - startup);
     std::error_code error;
     f.outputBytes = static_cast<long>(fs::file_size(out, error));
@@ -289,7 +265,7 @@ Figures QueryToXmlRun(const std::string& envDir, const std::string& sql, const s
 Figures CommandRun(const std::string& command, const std::string& out) {
     Figures f;
     const auto start = Clock::now();
-    if (std::system((command + " > " + Quote(out)).c_str()) != 0) {
+    if (std::system((command + " > " + bench::ShellQuote(out)).c_str()) != 0) {
         return {.error = "command failed: " + command};
     }
     f.seconds = Since(start);
@@ -343,39 +319,6 @@ void PrintRatio(const std::string& what, double value, const std::string& goal, 
                 met ? "met" : "NOT met");
 }
 
-// Starts a test environment of its own when none is given, and stops it at the end.
-class TestEnv {
-  public:
-    explicit TestEnv(std::string dir) : dir_(std::move(dir)) {}
-    static std::unique_ptr<TestEnv> Start(const std::string& sourceDir) {
-        char pattern[] = "/tmp/orvane-benchXXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-        // The database server runs as its own user and must reach its folder below this one.
-        fs::permissions(pattern, fs::perms::others_exec | fs::perms::group_exec,
-                        fs::perm_options::add);
-        auto env = std::make_unique<TestEnv>(std::string(pattern) + "/env");
-        env->owned_ = true;
-        const std::string command = sourceDir + "/scripts/test-env.sh start " + Quote(env->dir_) +
-                                    " " + Quote(sourceDir) + " >&2";
-        if (std::system(command.c_str()) != 0) throw std::runtime_error("test-env start failed");
-        return env;
-    }
-    ~TestEnv() {
-        if (!owned_) return;
-        std::system(
-            (ORVANE_SOURCE_DIR "/scripts/test-env.sh stop " + Quote(dir_) + " >&2").c_str());
-        std::error_code error;
-        fs::remove_all(fs::path(dir_).parent_path(), error);
-    }
-    TestEnv(const TestEnv&) = delete;
-    TestEnv& operator=(const TestEnv&) = delete;
-    const std::string& Dir() const { return dir_; }
-
-  private:
-    std::string dir_;
-    bool owned_ = false;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -395,16 +338,9 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (envDir.empty()) {
-        const char* testEnv = std::getenv("ORVANE_TEST_ENV");
-        if (testEnv != nullptr && fs::exists(std::string(testEnv) + "/pg.port")) envDir = testEnv;
-    }
     try {
-        std::unique_ptr<TestEnv> env =
-            envDir.empty() ? TestEnv::Start(ORVANE_SOURCE_DIR) : std::make_unique<TestEnv>(envDir);
-        setenv("ODBCINI", (env->Dir() + "/odbc.ini").c_str(), 1);
-        setenv("ODBCSYSINI", env->Dir().c_str(), 1);
-        setenv("ORVANE_CONFIG_DIR", (env->Dir() + "/config").c_str(), 1);
+        const bench::TestEnv env(envDir);
+        env.Use();
 
         const Source sqlite{"SQLite", "DSN=OrvaneSample;", "EventLog"};
         const Source pg{"PostgreSQL", "DSN=OrvanePgTest;", "\"EventLog\""};
@@ -433,22 +369,23 @@ int main(int argc, char** argv) {
         const std::string xmlSql = "select query_to_xml('select * from \"EventLog\" limit " +
                                    std::to_string(rows) + "', true, false, '')";
         const Figures pgNative = Best(repeat, [&] {
-            return QueryToXmlRun(env->Dir(), xmlSql,
-                                 env->Dir() + "/query_to_xml." + std::to_string(getpid()));
+            return QueryToXmlRun(env.Dir(), xmlSql,
+                                 env.Dir() + "/query_to_xml." + std::to_string(getpid()));
         });
         PrintRow("PostgreSQL", "query_to_xml via psql", pgNative, rows, cells);
 
         // INSERT statements (SQL screen) beside the tools' own INSERT output.
         const int sql = orvane::SQL_CODE;
-        const std::string scratch = env->Dir() + "/bench-out." + std::to_string(getpid());
+        const std::string scratch = env.Dir() + "/bench-out." + std::to_string(getpid());
         const Figures sqliteSql =
             Best(repeat, [&] { return OrvaneRun(sqlite, columns, rows, sql); });
         PrintRow("SQLite", "load + INSERT stmts (Orvane)", sqliteSql, rows, cells);
         const Figures sqliteSqlOnly = WithoutLoad(sqliteSql);
         PrintRow("SQLite", "  INSERT generation alone", sqliteSqlOnly, rows, cells);
-        const std::string shell = "sqlite3 -cmd " + Quote(".mode insert EventLog") + " " +
-                                  Quote(env->Dir() + "/OrvaneSample.db") + " " +
-                                  Quote("select * from EventLog limit " + std::to_string(rows));
+        const std::string shell =
+            "sqlite3 -cmd " + bench::ShellQuote(".mode insert EventLog") + " " +
+            bench::ShellQuote(env.Dir() + "/OrvaneSample.db") + " " +
+            bench::ShellQuote("select * from EventLog limit " + std::to_string(rows));
         const Figures sqliteShell = Best(repeat, [&] { return CommandRun(shell, scratch); });
         PrintRow("SQLite", "sqlite3 .mode insert (shell)", sqliteShell, rows, cells);
 
@@ -458,9 +395,10 @@ int main(int argc, char** argv) {
         // pg_dump cannot stop after n rows: it writes the whole table, counted as such.
         const long pgRows = CountRows(pg);
         std::string port;
-        std::ifstream(env->Dir() + "/pg.port") >> port;
+        std::ifstream(env.Dir() + "/pg.port") >> port;
         const std::string dump = "PGPASSWORD=orvane_pw pg_dump --inserts -h 127.0.0.1 -p " + port +
-                                 " -U orvane -t " + Quote("\"EventLog\"") + " orvane_test";
+                                 " -U orvane -t " + bench::ShellQuote("\"EventLog\"") +
+                                 " orvane_test";
         const Figures pgDump = Best(repeat, [&] { return CommandRun(dump, scratch); });
         PrintRow("PostgreSQL", "pg_dump --inserts (" + std::to_string(pgRows) + " rows)", pgDump,
                  static_cast<int>(pgRows), static_cast<int>(pgRows) * (cells / rows));

@@ -1,0 +1,101 @@
+#pragma once
+
+// What the benchmark programs share: a measurement in a child process of its own (so its peak
+// memory is its own), shell quoting, and the test environment they run against.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace bench {
+
+inline std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct ChildRun {
+    std::string output;  // what the work returned; empty when the child died
+    long peakKb = 0;     // the child's peak resident memory
+};
+
+// Runs work in a child process; what it returns comes back through a pipe.
+inline ChildRun InChild(const std::function<std::string()>& work) {
+    int fds[2];
+    if (pipe(fds) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        const std::string text = work();
+        if (write(fds[1], text.data(), text.size()) < 0) _exit(3);
+        _exit(0);
+    }
+    close(fds[1]);
+    ChildRun run;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(fds[0], buffer, sizeof buffer)) > 0) run.output.append(buffer, got);
+    close(fds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.peakKb = usage.ru_maxrss;
+    return run;
+}
+
+// The test environment made by scripts/test-env.sh: the folder given, else $ORVANE_TEST_ENV
+// when it holds one, else one of its own, stopped and removed at the end.
+class TestEnv {
+  public:
+    explicit TestEnv(std::string given) : dir_(std::move(given)) {
+        namespace fs = std::filesystem;
+        const char* testEnv = std::getenv("ORVANE_TEST_ENV");
+        if (dir_.empty() && testEnv != nullptr && fs::exists(std::string(testEnv) + "/pg.port")) {
+            dir_ = testEnv;
+        }
+        if (!dir_.empty()) return;
+        char pattern[] = "/tmp/orvane-benchXXXXXX";
+        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+        // The database server runs as its own user and must reach its folder below this one.
+        fs::permissions(pattern, fs::perms::others_exec | fs::perms::group_exec,
+                        fs::perm_options::add);
+        dir_ = std::string(pattern) + "/env";
+        owned_ = true;
+        if (!Script("start")) throw std::runtime_error("test-env start failed");
+    }
+    ~TestEnv() {
+        if (!owned_) return;
+        Script("stop");
+        std::error_code error;
+        std::filesystem::remove_all(std::filesystem::path(dir_).parent_path(), error);
+    }
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
+
+    const std::string& Dir() const { return dir_; }
+    // Points ODBC and the settings of this process and its children at the environment.
+    void Use() const {
+        setenv("ODBCINI", (dir_ + "/odbc.ini").c_str(), 1);
+        setenv("ODBCSYSINI", dir_.c_str(), 1);
+        setenv("ORVANE_CONFIG_DIR", (dir_ + "/config").c_str(), 1);
+    }
+
+  private:
+    bool Script(const std::string& action) const {
+        const std::string command = ORVANE_SOURCE_DIR "/scripts/test-env.sh " + action + " " +
+                                    ShellQuote(dir_) + " " + ShellQuote(ORVANE_SOURCE_DIR) + " >&2";
+        return std::system(command.c_str()) == 0;
+    }
+
+    std::string dir_;
+    bool owned_ = false;
+};
+
+}  // namespace bench
