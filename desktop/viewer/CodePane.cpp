@@ -21,6 +21,8 @@ constexpr std::chrono::milliseconds kPaintBudget(10);
 // One background step, after which the window's events run again.
 constexpr std::chrono::milliseconds kBackgroundBudget(6);
 constexpr double kDefaultPoints = 10.0;
+// A longer text goes into the editor in pieces of this size, one per turn of the event loop.
+constexpr std::size_t kLoadStep = 1024 * 1024;
 // The changes the colouring follows.
 constexpr unsigned long kEditEvents =
     QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT;
@@ -41,14 +43,14 @@ CodePane::CodePane(QWidget* parent) : QsciScintillaBase(parent) {
     plainColor_ = ColorToBgr(palette().color(QPalette::Text));
     applyStyles();
 
-    colourTimer_.setInterval(0);
-    connect(&colourTimer_, &QTimer::timeout, this, &CodePane::colourInBackground);
+    backgroundTimer_.setInterval(0);
+    connect(&backgroundTimer_, &QTimer::timeout, this, &CodePane::backgroundStep);
     connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &CodePane::onStyleNeeded);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int, const char*, int, int, int, int, int, int, int) {
                 if (!colouring_) return;
                 colouring_->textChangedAt(static_cast<std::size_t>(position));
-                colourTimer_.start();
+                backgroundTimer_.start();
             });
 }
 
@@ -61,29 +63,55 @@ long CodePane::send(unsigned int message, unsigned long wParam, long lParam) con
 std::size_t CodePane::length() const { return static_cast<std::size_t>(send(SCI_GETLENGTH)); }
 
 std::string_view CodePane::crLfTextView() const {
+    finishLoading();
     const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return text == nullptr ? std::string_view() : std::string_view(text, length());
 }
 
-void CodePane::setCrLfText(std::string_view utf8) {
+void CodePane::setCrLfText(std::string_view utf8) { setCrLfText(std::string(utf8)); }
+
+void CodePane::setCrLfText(std::string&& utf8) {
     colouring_.reset();
-    colourTimer_.stop();
-    const bool readOnly = isReadOnly();
-    setReadOnly(false);
+    send(SCI_SETREADONLY, 0);
     // An undo step holding the whole text would double its memory, and the notice of the
     // insertion would pass all of it through a QString for accessibility tools.
     send(SCI_SETUNDOCOLLECTION, 0);
     send(SCI_SETMODEVENTMASK, 0);
     send(SCI_CLEARALL);
-    SendScintilla(SCI_APPENDTEXT, utf8.size(), utf8.data());
+    if (utf8.size() > kLoadStep) send(SCI_ALLOCATE, utf8.size() + 1);
+    pending_ = std::move(utf8);
+    pendingFrom_ = 0;
+    // The first piece shows at once; the rest follows while the window goes on working.
+    loadStep();
+    if (!pending_.empty()) backgroundTimer_.start();
+    moveCaretToStart();
+}
+
+void CodePane::loadStep() const {
+    const std::size_t size = std::min(kLoadStep, pending_.size() - pendingFrom_);
+    send(SCI_SETREADONLY, 0);
+    SendScintilla(SCI_APPENDTEXT, size, pending_.data() + pendingFrom_);
+    send(SCI_SETREADONLY, 1);
+    pendingFrom_ += size;
+    if (pendingFrom_ < pending_.size()) return;
+    pending_.clear();
+    pending_.shrink_to_fit();
+    pendingFrom_ = 0;
+    loaded();
+}
+
+void CodePane::finishLoading() const {
+    while (!pending_.empty()) loadStep();
+}
+
+void CodePane::loaded() const {
     send(SCI_SETMODEVENTMASK, kEditEvents);
     send(SCI_EMPTYUNDOBUFFER);
     send(SCI_SETUNDOCOLLECTION, 1);
     send(SCI_SETSAVEPOINT);
-    // New text has the plain style throughout.
-    send(SCI_STARTSTYLING, length());
-    setReadOnly(readOnly);
-    moveCaretToStart();
+    send(SCI_SETREADONLY, readOnly_);
+    // New text has the plain style throughout; with a profile it is coloured as it is shown.
+    send(SCI_STARTSTYLING, colouring_ ? 0 : length());
 }
 
 void CodePane::setCrLfText(const QString& text) { setCrLfText(text.toUtf8().toStdString()); }
@@ -107,10 +135,12 @@ int CodePane::fromBytes(std::size_t bytePos) const {
 }
 
 void CodePane::selectCrLf(int start, int length) {
+    finishLoading();
     send(SCI_SETSEL, toBytes(start), static_cast<long>(toBytes(start + length)));
 }
 
 int CodePane::crLfSelectionStart() const {
+    finishLoading();
     return fromBytes(static_cast<std::size_t>(send(SCI_GETSELECTIONSTART)));
 }
 
@@ -125,16 +155,17 @@ void CodePane::setHighlightProfile(
     colouring_ = std::make_unique<IncrementalColouring>(std::move(profileOf));
     // Whatever is painted next asks for its colours.
     send(SCI_STARTSTYLING, 0);
-    colourTimer_.start();
+    backgroundTimer_.start();
     viewport()->update();
 }
 
 bool CodePane::isFullyColoured() const {
-    return !colouring_ || colouring_->colouredTo() >= length();
+    return pending_.empty() && (!colouring_ || colouring_->colouredTo() >= length());
 }
 
 void CodePane::colourFor(std::size_t upTo, std::chrono::milliseconds budget) {
-    if (!colouring_) return;
+    // A scan of part of the text could find a literal's end wrongly missing.
+    if (!colouring_ || !pending_.empty()) return;
     const auto deadline = Clock::now() + budget;
     upTo = std::min(upTo, length());
     while (colouring_->colouredTo() < upTo) {
@@ -149,11 +180,25 @@ void CodePane::colourFor(std::size_t upTo, std::chrono::milliseconds budget) {
     }
 }
 
-void CodePane::colourAll() { colourFor(length(), std::chrono::hours(1)); }
+void CodePane::colourAll() {
+    finishLoading();
+    colourFor(length(), std::chrono::hours(1));
+}
 
-void CodePane::colourInBackground() {
-    if (isVisible()) colourFor(length(), kBackgroundBudget);
-    if (!isVisible() || isFullyColoured()) colourTimer_.stop();
+void CodePane::backgroundStep() {
+    if (!pending_.empty()) {
+        loadStep();
+        return;
+    }
+    if (isVisible() && colouring_) {
+        if (!colouring_->prepared()) {
+            // Making a profile may read the whole text: a step of its own.
+            colouring_->prepare(crLfTextView());
+            return;
+        }
+        colourFor(length(), kBackgroundBudget);
+    }
+    if (!isVisible() || isFullyColoured()) backgroundTimer_.stop();
 }
 
 void CodePane::onStyleNeeded(int position) {
@@ -162,18 +207,20 @@ void CodePane::onStyleNeeded(int position) {
         send(SCI_STARTSTYLING, position);
         return;
     }
-    colourFor(static_cast<std::size_t>(position), kPaintBudget);
-    if (!isFullyColoured()) colourTimer_.start();
+    // Before its profile is made the text shows plain for a moment; a paint waits for neither.
+    if (colouring_->prepared()) colourFor(static_cast<std::size_t>(position), kPaintBudget);
+    if (!isFullyColoured()) backgroundTimer_.start();
 }
 
 void CodePane::showEvent(QShowEvent* event) {
     QsciScintillaBase::showEvent(event);
-    if (!isFullyColoured()) colourTimer_.start();
+    if (!isFullyColoured()) backgroundTimer_.start();
 }
 
 unsigned char CodePane::StyleOf(std::int32_t color) { return IncrementalColouring::StyleOf(color); }
 
 QColor CodePane::colorAt(int crLfPos) {
+    finishLoading();
     const std::size_t pos = toBytes(crLfPos);
     colourFor(pos + 1, std::chrono::hours(1));
     const auto style = static_cast<std::size_t>(send(SCI_GETSTYLEAT, pos));
@@ -224,7 +271,12 @@ void CodePane::setBackgroundBgr(std::int32_t bgr) {
 }
 
 bool CodePane::isReadOnly() const { return send(SCI_GETREADONLY) != 0; }
-void CodePane::setReadOnly(bool readOnly) { send(SCI_SETREADONLY, readOnly); }
+
+void CodePane::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    // A text still arriving is read-only until it is whole.
+    if (pending_.empty()) send(SCI_SETREADONLY, readOnly);
+}
 
 bool CodePane::overwriteMode() const { return send(SCI_GETOVERTYPE) != 0; }
 
@@ -246,9 +298,24 @@ QMimeData* CodePane::toMimeData(const QByteArray& text, bool rectangular) const 
     return data;
 }
 
-void CodePane::copy() { send(SCI_COPY); }
-void CodePane::cut() { send(SCI_CUT); }
-void CodePane::paste() { send(SCI_PASTE); }
-void CodePane::selectAll() { send(SCI_SELECTALL); }
+void CodePane::copy() {
+    finishLoading();
+    send(SCI_COPY);
+}
+
+void CodePane::cut() {
+    finishLoading();
+    send(SCI_CUT);
+}
+
+void CodePane::paste() {
+    finishLoading();
+    send(SCI_PASTE);
+}
+
+void CodePane::selectAll() {
+    finishLoading();
+    send(SCI_SELECTALL);
+}
 
 }  // namespace orvane

@@ -33,8 +33,11 @@ class CodePane : public QsciScintillaBase {
     ~CodePane() override;
 
     // Replaces the whole text, kept byte for byte: no colours, no undo history, caret at the
-    // start. The pane shows it plain until it gets a highlight profile.
+    // start. The pane shows it plain until it gets a highlight profile. A long text shows its
+    // start at once and the rest within the next turns of the event loop, read-only until then;
+    // every operation below sees it whole.
     void setCrLfText(std::string_view utf8);
+    void setCrLfText(std::string&& utf8);
     void setCrLfText(const QString& text);
     QString crLfText() const;
     std::string crLfTextUtf8() const;
@@ -50,6 +53,7 @@ class CodePane : public QsciScintillaBase {
     // Colours the text by the highlighter's scan from now on, edits included, until the next
     // setCrLfText(); the profile is made from the text when colouring first starts.
     void setHighlightProfile(std::function<HighlightProfile(std::string_view text)> profileOf);
+    // The whole text is in and coloured (or plain).
     bool isFullyColoured() const;
     // Colours the whole text now (printing needs every colour).
     void colourAll();
@@ -92,17 +96,26 @@ class CodePane : public QsciScintillaBase {
     std::size_t toBytes(int crLfPos) const;
     int fromBytes(std::size_t bytePos) const;
     void applyStyles();
+    // Puts the next piece of a long text into the editor; all of it.
+    void loadStep() const;
+    void finishLoading() const;
+    void loaded() const;
     // Colours towards `upTo` until it is reached or the time is up.
     void colourFor(std::size_t upTo, std::chrono::milliseconds budget);
-    void colourInBackground();
+    // Loads or colours a piece, then lets the window's events run.
+    void backgroundStep();
     void onStyleNeeded(int position);
 
     FontSpec font_;
     std::int32_t background_ = 0xFFFFFF;
     std::int32_t plainColor_ = 0;
+    bool readOnly_ = false;
+    // What of a long text is not in the editor yet: pending_ from pendingFrom_ on.
+    mutable std::string pending_;
+    mutable std::size_t pendingFrom_ = 0;
     std::unique_ptr<IncrementalColouring> colouring_;
     std::vector<unsigned char> styleBuffer_;
-    QTimer colourTimer_;
+    QTimer backgroundTimer_;
 };
 
 }  // namespace orvane

@@ -31,11 +31,15 @@ void IncrementalColouring::textChangedAt(std::size_t pos) {
     scanner_.reset();
 }
 
+void IncrementalColouring::prepare(std::string_view text) {
+    if (!profile_) profile_ = profileOf_(text);
+}
+
 std::size_t IncrementalColouring::colour(std::string_view text, std::size_t upTo,
                                          std::vector<unsigned char>& styles) {
     const std::size_t from = coloured_;
     styles.clear();
-    if (!profile_) profile_ = profileOf_(text);
+    prepare(text);
     if (!scanner_) scanner_ = std::make_unique<HighlightScanner>(text, *profile_, coloured_);
     scanner_->setText(text);
     upTo = std::min(upTo, text.size());

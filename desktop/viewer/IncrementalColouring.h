@@ -27,6 +27,10 @@ class IncrementalColouring {
 
     static unsigned char StyleOf(std::int32_t color);
 
+    // Makes the profile; colour() does it too when it has not been done.
+    void prepare(std::string_view text);
+    bool prepared() const { return profile_.has_value(); }
+
     // Every byte before this position has its final style.
     std::size_t colouredTo() const { return coloured_; }
 

@@ -53,6 +53,29 @@ TEST_F(CodePaneTest, KeepsTheTextByteForByteAndCountsPositionsInCharacters) {
     EXPECT_EQ(pane.crLfSelectionLength(), 0);
 }
 
+TEST_F(CodePaneTest, ALongTextShowsItsStartAtOnceAndIsWholeWhenAskedFor) {
+    // Three megabytes of lines; the first piece ends between a CR and its LF.
+    const int lines = 1'000'000;
+    std::string text = "xx";
+    for (int i = 0; i < lines; ++i) text += "a\r\n";
+    const auto length = [](const CodePane& pane) {
+        return static_cast<std::size_t>(pane.SendScintilla(CodePane::SCI_GETLENGTH));
+    };
+    CodePane pane;
+    pane.setCrLfText(text);
+    EXPECT_LT(length(pane), text.size());
+    EXPECT_TRUE(pane.isReadOnly());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return length(pane) == text.size(); }, 10000));
+    EXPECT_FALSE(pane.isReadOnly());
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETLINECOUNT), lines + 1);
+    EXPECT_EQ(pane.crLfTextUtf8(), text);
+
+    pane.setCrLfText(text);
+    EXPECT_EQ(pane.crLfTextUtf8(), text);
+    EXPECT_FALSE(pane.isReadOnly());
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETLINECOUNT), lines + 1);
+}
+
 TEST_F(CodePaneTest, FontAndBackgroundComeFromTheSettingsTypes) {
     CodePane pane;
     pane.setPaneFont(FontSpec{"Courier", 12.0, true});
@@ -161,9 +184,8 @@ TEST_F(CodePaneTest, ColoursOnDemandFollowEditsAndEndWithNewText) {
     pane.setCrLfText(text);
     Highliter().HighlightJava(pane);
     EXPECT_FALSE(pane.isFullyColoured());
-    pane.repaint();
-    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETSTYLEAT, 0UL), CodePane::StyleOf(127));
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane.isFullyColoured(); }, 10000));
+    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETSTYLEAT, 0UL), CodePane::StyleOf(127));
 
     // A quote typed in the middle turns the rest of that line and the next ones grey.
     pane.selectCrLf(static_cast<int>(text.size() / 2), 0);
