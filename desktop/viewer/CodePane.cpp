@@ -109,7 +109,7 @@ void CodePane::loaded() const {
     send(SCI_EMPTYUNDOBUFFER);
     send(SCI_SETUNDOCOLLECTION, 1);
     send(SCI_SETSAVEPOINT);
-    send(SCI_SETREADONLY, readOnly_);
+    send(SCI_SETREADONLY, 0);
     // New text has the plain style throughout; with a profile it is coloured as it is shown.
     send(SCI_STARTSTYLING, colouring_ ? 0 : length());
 }
@@ -272,24 +272,18 @@ void CodePane::setBackgroundBgr(std::int32_t bgr) {
 
 bool CodePane::isReadOnly() const { return send(SCI_GETREADONLY) != 0; }
 
-void CodePane::setReadOnly(bool readOnly) {
-    readOnly_ = readOnly;
-    // A text still arriving is read-only until it is whole.
-    if (pending_.empty()) send(SCI_SETREADONLY, readOnly);
-}
-
 bool CodePane::overwriteMode() const { return send(SCI_GETOVERTYPE) != 0; }
-
-void CodePane::setOverwriteMode(bool overwrite) {
-    if (overwrite == overwriteMode()) return;
-    send(SCI_SETOVERTYPE, overwrite);
-    emit overwriteModeChanged(overwrite);
-}
 
 void CodePane::keyPressEvent(QKeyEvent* event) {
     const bool overwrite = overwriteMode();
     QsciScintillaBase::keyPressEvent(event);
     if (overwriteMode() != overwrite) emit overwriteModeChanged(!overwrite);
+}
+
+QByteArray CodePane::fromMimeData(const QMimeData* source, bool& rectangular) const {
+    // Dropped text too, not only pasted text, gets the pane's line ends.
+    const QByteArray text = QsciScintillaBase::fromMimeData(source, rectangular);
+    return CrLfText::ToCrLf(QString::fromUtf8(text)).toUtf8();
 }
 
 QMimeData* CodePane::toMimeData(const QByteArray& text, bool rectangular) const {

@@ -69,13 +69,12 @@ class CodePane : public QsciScintillaBase {
     void setBackgroundBgr(std::int32_t bgr);
     std::int32_t backgroundBgr() const { return background_; }
 
+    // Only while a long text is still arriving.
     bool isReadOnly() const;
-    void setReadOnly(bool readOnly);
     // The Insert key switches between inserting and overwriting.
     bool overwriteMode() const;
-    void setOverwriteMode(bool overwrite);
 
-    // The clipboard gets LF line ends; pasted text gets CR LF ones.
+    // The clipboard gets LF line ends; pasted or dropped text gets CR LF ones.
     void copy();
     void cut();
     void paste();
@@ -85,6 +84,7 @@ class CodePane : public QsciScintillaBase {
     void overwriteModeChanged(bool overwrite);
 
   protected:
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
     QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -109,7 +109,6 @@ class CodePane : public QsciScintillaBase {
     FontSpec font_;
     std::int32_t background_ = 0xFFFFFF;
     std::int32_t plainColor_ = 0;
-    bool readOnly_ = false;
     // What of a long text is not in the editor yet: pending_ from pendingFrom_ on.
     mutable std::string pending_;
     mutable std::size_t pendingFrom_ = 0;
