@@ -111,8 +111,18 @@ class Connection::Impl {
     std::unique_ptr<RecordSet> MakeRecordSet(OdbcHandle statement, bool isCatalogue,
                                              const std::string& statementText,
                                              std::vector<RecordSet::Impl::RowFilter> filters) {
+        std::vector<DescribedColumn> described =
+            DescribeResult(statement, Session().Quirks(), !isCatalogue);
+        return MakeRecordSet(std::move(statement), std::move(described), isCatalogue, statementText,
+                             std::move(filters));
+    }
+
+    // The same over columns described before the statement ran.
+    std::unique_ptr<RecordSet> MakeRecordSet(OdbcHandle statement,
+                                             std::vector<DescribedColumn> described,
+                                             bool isCatalogue, const std::string& statementText,
+                                             std::vector<RecordSet::Impl::RowFilter> filters) {
         const DriverQuirks& quirks = Session().Quirks();
-        std::vector<DescribedColumn> described = DescribeResult(statement, quirks, !isCatalogue);
         std::vector<ColumnMeta> columns;
         columns.reserve(described.size());
         std::map<CatalogueKey, CatalogueColumns> catalogues;
@@ -189,18 +199,62 @@ class Connection::Impl {
             const DbField& name = rows->Field("COLUMN_NAME");
             const DbField& typeName = rows->Field("TYPE_NAME");
             const DbField& nullable = rows->Field("NULLABLE");
+            // psqlODBC's own field: -1 where no length was declared.
+            const DbField* typmod = rows->FindField("TYPMOD");
             for (; !rows->IsEOF(); rows->MoveNext()) {
                 CatalogColumn column;
                 column.name = name.Value();
                 column.typeName = typeName.Value();
                 column.nullable =
                     nullable.IsNull() ? SQL_NULLABLE_UNKNOWN : std::atoi(nullable.Value().c_str());
+                column.noDeclaredLength =
+                    typmod != nullptr && !typmod->IsNull() && typmod->Value() == "-1";
                 result.emplace(column.name, std::move(column));
             }
         } catch (const OrvaneError&) {
             result.clear();
         }
         return result;
+    }
+
+    // A simple select whose columns the driver cannot pass on exactly runs with a select list
+    // that casts them on the server; the record set keeps the columns' own metadata. Falls
+    // back to the statement as written when the server rejects the rewritten one.
+    std::unique_ptr<RecordSet> ExecuteWithExactText(const std::string& statementText) {
+        const DriverQuirks& quirks = Session().Quirks();
+        OdbcHandle statement = Session().NewStatement();
+        std::string text = statementText;
+        auto prepare = [](const OdbcHandle& handle, std::string& sql) {
+            SQLSMALLINT count = 0;
+            SQLRETURN rc = SQLPrepare(handle.Get(), reinterpret_cast<SQLCHAR*>(sql.data()),
+                                      static_cast<SQLINTEGER>(sql.size()));
+            // The driver may send the statement to the server only when asked for its columns.
+            return SQL_SUCCEEDED(rc) ? SQLNumResultCols(handle.Get(), &count) : rc;
+        };
+        statement.Check(prepare(statement, text), "Query failed");
+        std::vector<DescribedColumn> described = DescribeResult(statement, quirks, true);
+        const NameQuoting quoting =
+            NameQuoting::For(Session().DbmsName(), Session().IdentifierQuote());
+        std::string selectList;
+        bool casts = false;
+        for (const DescribedColumn& column : described) {
+            const std::string_view cast = quirks.ExactTextCast(column);
+            casts = casts || !cast.empty();
+            if (!selectList.empty()) selectList += ", ";
+            selectList += QuoteName(column.name, quoting);
+            selectList += cast;
+        }
+        auto run = [&](OdbcHandle prepared) {
+            prepared.Check(SQLExecute(prepared.Get()), "Query failed");
+            return MakeRecordSet(std::move(prepared), std::move(described), false, statementText,
+                                 {});
+        };
+        if (casts) {
+            OdbcHandle rewritten = Session().NewStatement();
+            std::string cast = "select " + selectList + " from (" + statementText + ") as t";
+            if (SQL_SUCCEEDED(prepare(rewritten, cast))) return run(std::move(rewritten));
+        }
+        return run(std::move(statement));
     }
 };
 
@@ -247,6 +301,9 @@ NameQuoting Connection::Quoting() const {
 const std::string& Connection::ConnectionString() const { return impl_->connectionText; }
 
 std::unique_ptr<RecordSet> Connection::Execute(const std::string& statementText) {
+    if (impl_->Session().Quirks().CastsForExactText() && TableOfSimpleSelect(statementText)) {
+        return impl_->ExecuteWithExactText(statementText);
+    }
     OdbcHandle statement = impl_->Session().NewStatement();
     std::string text = statementText;
     SQLRETURN rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),

@@ -14,6 +14,8 @@ namespace {
 struct TypeName {
     std::string_view name;
     int sqlType;
+    int length = -1;  // what the type implies when it is written without arguments
+    int scale = -1;
 };
 
 // Standard SQL names, SQLite's usual spellings and PostgreSQL's internal names.
@@ -58,11 +60,15 @@ constexpr TypeName kTypeNames[] = {
     {"time without time zone", SQL_TYPE_TIME},
     {"timestamp", SQL_TYPE_TIMESTAMP},
     {"timestamp without time zone", SQL_TYPE_TIMESTAMP},
+    {"timestamptz", SQL_TYPE_TIMESTAMP},
+    {"timestamp with time zone", SQL_TYPE_TIMESTAMP},
     {"datetime", SQL_TYPE_TIMESTAMP},
     {"boolean", SQL_BIT},
     {"bool", SQL_BIT},
     {"bit", SQL_BIT},
     {"uuid", SQL_GUID},
+    // PostgreSQL's money: 64-bit cents.
+    {"money", SQL_DECIMAL, 19, 2},
 };
 
 // Lower case, blanks collapsed to one and trimmed.
@@ -100,6 +106,8 @@ DeclaredType DeclaredType::Parse(std::string_view text) {
     for (const TypeName& entry : kTypeNames) {
         if (entry.name == name) {
             result.sqlType = entry.sqlType;
+            result.length = entry.length;
+            result.scale = entry.scale;
             break;
         }
     }

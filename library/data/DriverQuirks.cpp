@@ -23,6 +23,33 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool IsDecimalType(int sqlType) { return sqlType == SQL_NUMERIC || sqlType == SQL_DECIMAL; }
 
+bool IsCharacterType(int sqlType) {
+    switch (sqlType) {
+        case SQL_CHAR:
+        case SQL_VARCHAR:
+        case SQL_LONGVARCHAR:
+        case SQL_WCHAR:
+        case SQL_WVARCHAR:
+        case SQL_WLONGVARCHAR:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
+// PostgreSQL types whose length psqlODBC does not know unless one was declared; arrays
+// ("_int4") are among them.
+bool IsPostgresUnsizedText(std::string_view typeName) {
+    for (std::string_view name : {"varchar", "bpchar", "text", "json", "jsonb", "xml"}) {
+        if (EqualsNoCase(typeName, name)) return true;
+    }
+    return !typeName.empty() && typeName.front() == '_';
+}
+
 }  // namespace
 
 DriverQuirks DriverQuirks::ForDbms(std::string_view dbmsName) {
@@ -36,7 +63,7 @@ bool DriverQuirks::NeedsCatalogue(const DescribedColumn& column) const {
         case Driver::SQLite:
             return true;
         case Driver::PostgreSQL:
-            return false;
+            return IsCharacterType(column.sqlType);
         case Driver::Generic:
             return column.nullable == SQL_NULLABLE_UNKNOWN;
     }
@@ -73,6 +100,12 @@ ColumnMeta DriverQuirks::Describe(const DescribedColumn& column,
             sqlType = declared.sqlType;
         }
     }
+    if (driver_ == Driver::SQLite && sqlType == SQL_REAL) sqlType = SQL_DOUBLE;
+    if (driver_ == Driver::PostgreSQL && catalogue != nullptr && catalogue->noDeclaredLength &&
+        IsCharacterType(sqlType) && IsPostgresUnsizedText(catalogue->typeName)) {
+        const bool wide = sqlType == SQL_WCHAR || sqlType == SQL_WVARCHAR;
+        sqlType = wide ? SQL_WLONGVARCHAR : SQL_LONGVARCHAR;
+    }
     meta.type = AdoTypeFromSqlType(sqlType, column.isUnsigned);
     ShapeColumn(meta, size, digits);
 
@@ -84,6 +117,18 @@ ColumnMeta DriverQuirks::Describe(const DescribedColumn& column,
     }
     meta.attributes = nullable == SQL_NO_NULLS ? 0 : adFldIsNullable;
     return meta;
+}
+
+std::string_view DriverQuirks::ExactTextCast(const DescribedColumn& column) const {
+    if (driver_ != Driver::PostgreSQL) return {};
+    if (EqualsNoCase(column.typeName, "money")) return "::numeric";
+    switch (DeclaredType::Parse(column.typeName).sqlType) {
+        case SQL_TYPE_DATE:
+        case SQL_TYPE_TIMESTAMP:
+            return "::text";
+        default:
+            return {};
+    }
 }
 
 const char* DriverQuirks::TablesSchemaPattern() const {

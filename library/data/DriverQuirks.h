@@ -28,6 +28,8 @@ struct CatalogColumn {
     std::string name;
     std::string typeName;
     int nullable = 2;  // SQL_NULLABLE_UNKNOWN
+    // PostgreSQL (its TYPMOD field): the column was declared without a length.
+    bool noDeclaredLength = false;
 };
 
 // Everything the layer knows about drivers that report poor metadata, in one place.
@@ -35,12 +37,16 @@ struct CatalogColumn {
 //    DOUBLE, DECIMAL(10,2) and CHAR(3) are VARCHAR, BLOB is BINARY of 255, TEXT is LONGVARCHAR
 //    of 65536), the scale is lost, SQLDescribeCol says "nullable" for every column, and the
 //    catalogue's size fields are shifted. Its catalogue TYPE_NAME is the declaration as written
-//    ("NUMERIC(10,2)") and its NULLABLE is right, so both come from there. It accepts no
-//    pattern escape in catalogue calls although it names one.
+//    ("NUMERIC(10,2)") and its NULLABLE is right, so both come from there. REAL is an 8-byte
+//    double there. It accepts no pattern escape in catalogue calls although it names one.
 //  - PostgreSQL (psqlODBC): double precision is FLOAT, boolean is VARCHAR(5) unless
-//    BoolsAsChar=0, text is LONGVARCHAR of MaxLongVarcharSize. Result sizes and nullability are
-//    right. Its table list needs the schema pattern "%" and explicit table types to show
-//    system tables of every schema.
+//    BoolsAsChar=0, text is LONGVARCHAR of MaxLongVarcharSize, and text without a declared
+//    length (varchar, json, xml, arrays) is VARCHAR of MaxVarcharSize (255): no real limit,
+//    which only the catalogue's TYPMOD tells. money is FLOAT. Its text of a date drops the era
+//    and turns infinities into made-up dates, and money comes formatted for the locale, so those
+//    columns are read through casts on the server. Result sizes and nullability are right. Its
+//    table list needs the schema pattern "%" and explicit table types to show system tables of
+//    every schema.
 class DriverQuirks {
   public:
     enum class Driver { Generic, SQLite, PostgreSQL };
@@ -55,6 +61,11 @@ class DriverQuirks {
     bool NeedsCatalogue(const DescribedColumn& column) const;
     // The corrected metadata of a result column; `catalogue` may be null.
     ColumnMeta Describe(const DescribedColumn& column, const CatalogColumn* catalogue) const;
+    // The cast ("::text") a select list puts after the column so that the server sends its
+    // value as exact text the driver passes on unchanged; empty when the driver's own text is
+    // exact.
+    std::string_view ExactTextCast(const DescribedColumn& column) const;
+    bool CastsForExactText() const { return driver_ == Driver::PostgreSQL; }
 
     // SQLTables arguments that list every table, view and system table; null means NULL.
     const char* TablesSchemaPattern() const;

@@ -29,10 +29,16 @@ const DbField& RecordSet::Field(std::size_t index) const {
 }
 
 const DbField& RecordSet::Field(std::string_view name) const {
+    const DbField* field = FindField(name);
+    if (field == nullptr) throw OrvaneError("There is no field named " + std::string(name));
+    return *field;
+}
+
+const DbField* RecordSet::FindField(std::string_view name) const {
     for (const DbField& field : impl_->Fields()) {
-        if (KeysEqual(field.Name(), name)) return field;
+        if (KeysEqual(field.Name(), name)) return &field;
     }
-    throw OrvaneError("There is no field named " + std::string(name));
+    return nullptr;
 }
 
 RecordSet::Impl::Impl(std::shared_ptr<const OdbcSession> session, OdbcHandle statement,

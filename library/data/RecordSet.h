@@ -51,6 +51,8 @@ class ORVANE_API RecordSet {
     const DbField& Field(std::size_t index) const;
     // By name, without regard to letter case; throws OrvaneError when there is none.
     const DbField& Field(std::string_view name) const;
+    // The same, or null when there is none.
+    const DbField* FindField(std::string_view name) const;
 
   private:
     std::unique_ptr<Impl> impl_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 namespace orvane::data::valuetext {
 
@@ -10,6 +11,15 @@ namespace {
 
 template <class T>
 void FormatShortest(T value, std::string& out) {
+    // The spellings XML Schema gives the special values (to_chars writes "inf" and "nan").
+    if (std::isnan(value)) {
+        out.assign("NaN");
+        return;
+    }
+    if (std::isinf(value)) {
+        out.assign(value < 0 ? "-INF" : "INF");
+        return;
+    }
     std::array<char, 64> buffer;
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     out.assign(buffer.data(), ec == std::errc() ? end : buffer.data());
@@ -80,6 +90,11 @@ void NormalizeDateTime(std::string_view text, std::string& out) {
             }
         }
     }
+    // A date before the common era keeps its era (as PostgreSQL writes it), never turning into
+    // the same day AD.
+    if (trimmed.size() >= 13 && EqualsNoCase(trimmed.substr(trimmed.size() - 3), " BC")) {
+        out += " BC";
+    }
 }
 
 void NormalizeTime(std::string_view text, std::string& out) {
@@ -119,6 +134,15 @@ void NormalizeBoolean(std::string_view text, std::string& out) {
 
 void NormalizeDecimal(std::string_view text, int scale, std::string& out) {
     out.assign(Trim(text));
+    // PostgreSQL's numeric infinities, spelled as XML Schema spells them.
+    if (EqualsNoCase(out, "Infinity") || EqualsNoCase(out, "+Infinity")) {
+        out.assign("INF");
+        return;
+    }
+    if (EqualsNoCase(out, "-Infinity")) {
+        out.assign("-INF");
+        return;
+    }
     // A driver that formats with the process locale may write a decimal comma.
     std::size_t comma = out.find(',');
     if (comma != std::string::npos && out.find(',', comma + 1) == std::string::npos &&

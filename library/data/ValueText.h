@@ -9,12 +9,14 @@ namespace orvane::data {
 // `out` (replacing its content) so callers can reuse one string's capacity for every cell.
 namespace valuetext {
 
-// Shortest text that reads back as the same number: 12.5, 0.1, 1e+20, -0.
+// Shortest text that reads back as the same number: 12.5, 0.1, 1e+20, -0; the special values
+// as XML Schema writes them: INF, -INF, NaN.
 void FormatDouble(double value, std::string& out);
 void FormatFloat(float value, std::string& out);
 
-// A date or timestamp as "yyyy-mm-dd", plus " hh:mm:ss" when the time is not midnight;
-// fractions and zones are dropped. Text that is no ISO date is kept as it is.
+// A date or timestamp as "yyyy-mm-dd", plus " hh:mm:ss" when the time is not midnight, plus
+// " BC" for a date before the common era; fractions and zones are dropped. Text that is no ISO
+// date (PostgreSQL's "infinity", "-infinity") is kept as it is.
 void NormalizeDateTime(std::string_view text, std::string& out);
 // A time of day as "hh:mm:ss"; text that is no time is kept as it is.
 void NormalizeTime(std::string_view text, std::string& out);

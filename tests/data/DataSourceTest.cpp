@@ -153,6 +153,12 @@ TEST_P(DataSourceTest, MapsEveryColumnTypeOfTheSample) {
         bool nullable;
     };
     constexpr int kLong = kLongColumnSize;
+    // SQLite's REAL is a double; PostgreSQL's is single precision.
+    const bool pg = GetParam().isPostgres;
+    const Column rating =
+        pg ? Column{"Rating", 4, 4, 7, 0, true} : Column{"Rating", 5, 8, 15, 0, true};
+    const Column discount =
+        pg ? Column{"Discount", 4, 4, 7, 0, false} : Column{"Discount", 5, 8, 15, 0, false};
     const std::map<std::string, std::vector<Column>> tables = {
         {"Customers",
          {{"CustomerID", 3, 4, 10, 0, false},
@@ -172,7 +178,7 @@ TEST_P(DataSourceTest, MapsEveryColumnTypeOfTheSample) {
           {"UnitPrice", 131, 10, 10, 2, false},
           {"UnitsInStock", 2, 2, 5, 0, false},
           {"WeightKg", 5, 8, 15, 0, true},
-          {"Rating", 4, 4, 7, 0, true},
+          rating,
           {"Discontinued", 11, 1, 1, 0, false},
           {"Picture", 205, kLong, 0, 0, true},
           {"Barcode", 20, 8, 19, 0, true}}},
@@ -192,7 +198,7 @@ TEST_P(DataSourceTest, MapsEveryColumnTypeOfTheSample) {
           {"ProductID", 3, 4, 10, 0, false},
           {"UnitPrice", 131, 10, 10, 2, false},
           {"Quantity", 2, 2, 5, 0, false},
-          {"Discount", 4, 4, 7, 0, false}}},
+          discount}},
         {"Price$History",
          {{"ProductID", 3, 4, 10, 0, false},
           {"ValidFrom", 133, 10, 10, 0, false},

@@ -52,6 +52,7 @@ TEST(DeclaredType, ParsesNamesAndArguments) {
         {"DATETIME", SQL_TYPE_TIMESTAMP, -1, -1},
         {"float8", SQL_DOUBLE, -1, -1},
         {"bool", SQL_BIT, -1, -1},
+        {"money", SQL_DECIMAL, 19, 2},
         {"BLOB", SQL_LONGVARBINARY, -1, -1},
         {"TEXT", SQL_LONGVARCHAR, -1, -1},
         {"int2", SQL_SMALLINT, -1, -1},
@@ -113,7 +114,7 @@ TEST(DriverQuirks, CorrectsMeasuredReports) {
          CatalogColumn{"Notes", "TEXT", SQL_NULLABLE}, {201, kLong, 0, 0, kNullable}},
         {"SQLite REAL", Driver::SQLite,
          {"Rating", SQL_DOUBLE, 54, 0, SQL_NULLABLE, true, "REAL"},
-         CatalogColumn{"Rating", "REAL", SQL_NULLABLE}, {4, 4, 7, 0, kNullable}},
+         CatalogColumn{"Rating", "REAL", SQL_NULLABLE}, {5, 8, 15, 0, kNullable}},
         {"SQLite SMALLINT NOT NULL", Driver::SQLite,
          {"Quantity", SQL_SMALLINT, 6, 0, SQL_NULLABLE, false, "SMALLINT"},
          CatalogColumn{"Quantity", "SMALLINT", SQL_NO_NULLS}, {2, 2, 5, 0, 0}},
@@ -147,6 +148,21 @@ TEST(DriverQuirks, CorrectsMeasuredReports) {
         {"PostgreSQL text", Driver::PostgreSQL,
          {"Notes", SQL_LONGVARCHAR, 8190, 0, SQL_NULLABLE, true, "text"},
          none, {201, kLong, 0, 0, kNullable}},
+        {"PostgreSQL varchar without length", Driver::PostgreSQL,
+         {"Note", SQL_VARCHAR, 255, 0, SQL_NULLABLE, true, "varchar"},
+         CatalogColumn{"Note", "varchar", SQL_NULLABLE, true}, {201, kLong, 0, 0, kNullable}},
+        {"PostgreSQL json", Driver::PostgreSQL,
+         {"Doc", SQL_VARCHAR, 255, 0, SQL_NULLABLE, true, "unknown"},
+         CatalogColumn{"Doc", "json", SQL_NULLABLE, true}, {201, kLong, 0, 0, kNullable}},
+        {"PostgreSQL varchar(255)", Driver::PostgreSQL,
+         {"Name", SQL_VARCHAR, 255, 0, SQL_NULLABLE, true, "varchar"},
+         CatalogColumn{"Name", "varchar", SQL_NULLABLE}, {200, 255, 0, 0, kNullable}},
+        {"PostgreSQL name keeps its size", Driver::PostgreSQL,
+         {"Owner", SQL_VARCHAR, 63, 0, SQL_NULLABLE, true, "name"},
+         CatalogColumn{"Owner", "name", SQL_NULLABLE, true}, {200, 63, 0, 0, kNullable}},
+        {"PostgreSQL money", Driver::PostgreSQL,
+         {"Cost", SQL_FLOAT, 10, 0, SQL_NULLABLE, false, "money"},
+         none, {131, 19, 19, 2, kNullable}},
         {"PostgreSQL char(8)", Driver::PostgreSQL,
          {"Sku", SQL_CHAR, 8, 0, SQL_NO_NULLS, true, "char"},
          none, {129, 8, 0, 0, 0}},
@@ -189,10 +205,31 @@ TEST(DriverQuirks, AsksForTheCatalogueOnlyWhereItHelps) {
         Report{"Id", SQL_INTEGER, 10, 0, SQL_NULLABLE_UNKNOWN, false, "int"}.Column();
     EXPECT_TRUE(DriverQuirks(Driver::SQLite).NeedsCatalogue(known));
     EXPECT_FALSE(DriverQuirks(Driver::PostgreSQL).NeedsCatalogue(unknown));
+    // Only its catalogue tells a text column without a declared length.
+    EXPECT_TRUE(DriverQuirks(Driver::PostgreSQL)
+                    .NeedsCatalogue(Report{"s", SQL_VARCHAR, 255, 0, 1, true, "varchar"}.Column()));
     EXPECT_FALSE(DriverQuirks(Driver::Generic).NeedsCatalogue(known));
     EXPECT_TRUE(DriverQuirks(Driver::Generic).NeedsCatalogue(unknown));
     EXPECT_FALSE(DriverQuirks(Driver::SQLite).HonoursPatternEscape());
     EXPECT_TRUE(DriverQuirks(Driver::PostgreSQL).HonoursPatternEscape());
+}
+
+// Casts only where psqlODBC's own text of a value is not exact.
+TEST(DriverQuirks, CastsDatesAndMoneyOnPostgresOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"date", "::text"},
+        {"timestamp without time zone", "::text"},
+        {"timestamptz", "::text"},
+        {"money", "::numeric"},
+        {"time", ""},
+        {"numeric", ""},
+        {"text", ""},
+    };
+    for (const auto& [typeName, cast] : cases) {
+        DescribedColumn column = Report{"c", SQL_VARCHAR, 10, 0, 1, false, typeName}.Column();
+        EXPECT_EQ(DriverQuirks(Driver::PostgreSQL).ExactTextCast(column), cast) << typeName;
+        EXPECT_EQ(DriverQuirks(Driver::SQLite).ExactTextCast(column), "") << typeName;
+    }
 }
 
 }  // namespace

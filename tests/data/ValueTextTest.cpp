@@ -25,8 +25,20 @@ TEST(ValueText, DoublesAreShortestCLocaleText) {
     EXPECT_EQ(out, "0.15");
     FormatFloat(4.5f, out);
     EXPECT_EQ(out, "4.5");
-    FormatDouble(std::numeric_limits<double>::infinity(), out);
-    EXPECT_EQ(out, "inf");
+    // XML Schema's spellings of the special values.
+    const std::pair<double, const char*> special[] = {
+        {std::numeric_limits<double>::infinity(), "INF"},
+        {-std::numeric_limits<double>::infinity(), "-INF"},
+        {std::numeric_limits<double>::quiet_NaN(), "NaN"},
+    };
+    for (const auto& [value, expected] : special) {
+        FormatDouble(value, out);
+        EXPECT_EQ(out, expected);
+        FormatFloat(static_cast<float>(value), out);
+        EXPECT_EQ(out, expected);
+    }
+    FormatFloat(3.4e38f, out);
+    EXPECT_EQ(out, "3.4e+38");
 }
 
 TEST(ValueText, NormalizesDatesTimesBooleansAndDecimals) {
@@ -49,6 +61,10 @@ TEST(ValueText, NormalizesDatesTimesBooleansAndDecimals) {
         {NormalizeDateTime, "2460000.5", "2460000.5"},
         {NormalizeDateTime, "tomorrow", "tomorrow"},
         {NormalizeDateTime, "", ""},
+        {NormalizeDateTime, "4713-01-01 00:00:00 BC", "4713-01-01 BC"},
+        {NormalizeDateTime, "0044-03-15 12:00:00+00 BC", "0044-03-15 12:00:00 BC"},
+        {NormalizeDateTime, "0044-03-15 BC", "0044-03-15 BC"},
+        {NormalizeDateTime, "-infinity", "-infinity"},
         {NormalizeTime, "09:30:00", "09:30:00"},
         {NormalizeTime, "23:59:59.999999", "23:59:59"},
         {NormalizeTime, "07:05", "07:05:00"},
@@ -70,6 +86,9 @@ TEST(ValueText, NormalizesDatesTimesBooleansAndDecimals) {
         {decimal2, "1e-3", "1e-3"},
         {decimal2, "abc", "abc"},
         {decimal2, "1,234.5", "1,234.5"},
+        {decimal2, "NaN", "NaN"},
+        {decimal2, "Infinity", "INF"},
+        {decimal2, "-Infinity", "-INF"},
         {decimal0, "32.38", "32.38"},
         {decimal0, "7", "7"},
     };

@@ -58,7 +58,10 @@ std::vector<Source> Sources() {
     pg.push_back({"OldOrders", "OrderID", 2, {"Total"}});
     pg.push_back({"victim", "v", 1, {}});
     pg.push_back({"x\"; DROP TABLE victim; --", "id", 1, {}});
-    return {{"OrvaneSample", {"OrvaneSample", "", "", "", "", ""}, SampleTables()},
+    // SQLite's REAL is a double, a number type that rejects the empty element.
+    std::vector<TableCase> sqlite = SampleTables();
+    sqlite[1].misfits.insert("Rating");
+    return {{"OrvaneSample", {"OrvaneSample", "", "", "", "", ""}, sqlite},
             {"OrvanePgTest", {"OrvanePgTest", "orvane", "orvane_pw", "", "", ""}, pg}};
 }
 
