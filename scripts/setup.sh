@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config git
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev fonts-dejavu-core
     libqscintilla2-qt6-dev
     unixodbc unixodbc-dev odbcinst libsqliteodbc odbc-postgresql sqlite3
     postgresql-15 postgresql-client-15

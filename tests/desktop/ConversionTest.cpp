@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestApp.h"
+#include "common/Icons.h"
 #include "viewer/StyleConvert.h"
 #include "viewer/Twips.h"
 
@@ -50,6 +51,25 @@ TEST(TwipsTest, ConvertsAtTheGivenResolution) {
     EXPECT_EQ(PixelsToTwips(96, 96), 1440);
     EXPECT_EQ(PixelsToTwips(10, 144), 100);
     EXPECT_EQ(PixelsToTwips(10, 0), 0);
+}
+
+// Every picture is drawn from its file: a file missing from the resources, or no SVG support at
+// run time, gives an empty icon.
+TEST(IconsTest, EveryPictureLoads) {
+    test::QtApp();
+    std::vector<QIcon> icons;
+    for (int image = 1; image <= 4; ++image) icons.push_back(Icons::TreeImage(image));
+    for (int tool = 0; tool <= static_cast<int>(Icons::Tool::About); ++tool) {
+        icons.push_back(Icons::ToolIcon(static_cast<Icons::Tool>(tool)));
+    }
+    for (int option = 0; option <= static_cast<int>(Icons::Option::Doc); ++option) {
+        icons.push_back(Icons::OptionIcon(static_cast<Icons::Option>(option)));
+    }
+    for (std::size_t i = 0; i < icons.size(); ++i) {
+        EXPECT_FALSE(icons[i].pixmap(16, 16).isNull()) << i;
+    }
+    EXPECT_EQ(Icons::Logo(64).size(), QSize(64, 64));
+    EXPECT_TRUE(Icons::TreeImage(5).isNull());
 }
 
 }  // namespace
