@@ -10,6 +10,7 @@
 
 #include "common/Icons.h"
 #include "common/Messages.h"
+#include "common/Named.h"
 #include "common/WindowPlacement.h"
 #include "core/Host.h"
 
@@ -22,39 +23,36 @@ constexpr const char* kVersion = "1.6";
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutForm");
-    setWindowTitle(QString("About ") + kProductName);
+    setWindowTitle(tr("About %1").arg(kProductName));
     setModal(true);
 
-    auto* Frame1 = new QGroupBox(kProductName);
-    Frame1->setObjectName("Frame1");
-    auto* Image2 = new QLabel;
-    Image2->setObjectName("Image2");
-    Image2->setPixmap(Icons::Logo(64));
-    auto* LblVersion = new QLabel(QString("Version ") + kVersion);
-    LblVersion->setObjectName("LblVersion");
-    auto* lblUrl = new QLabel(QString("<a href=\"%1\">Kestrade 2002-2025</a>").arg(kProductUrl));
-    lblUrl->setObjectName("lblUrl");
-    lblUrl->setTextFormat(Qt::RichText);
-    lblUrl->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    lblUrl->setToolTip(kProductUrl);
-    connect(lblUrl, &QLabel::linkActivated, this, [this] { OpenProductPage(this); });
-    auto* cmdOK = new QPushButton("OK");
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* productFrame = Named(new QGroupBox(kProductName), "Frame1");
+    auto* logo = Named(new QLabel, "Image2");
+    logo->setPixmap(Icons::Logo(64));
+    auto* version = Named(new QLabel(tr("Version %1").arg(kVersion)), "LblVersion");
+    auto* link = Named(new QLabel(QString("<a href=\"%1\">%2</a>")
+                                      .arg(kProductUrl, tr("Kestrade 2002-2025").toHtmlEscaped())),
+                       "lblUrl");
+    link->setTextFormat(Qt::RichText);
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setToolTip(kProductUrl);
+    connect(link, &QLabel::linkActivated, this, [this] { OpenProductPage(this); });
+    auto* okButton = Named(new QPushButton(tr("OK")), "cmdOK");
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(LblVersion);
-    text->addWidget(lblUrl);
+    text->addWidget(version);
+    text->addWidget(link);
     text->addStretch(1);
-    auto* frameLayout = new QHBoxLayout(Frame1);
-    frameLayout->addWidget(Image2, 0, Qt::AlignTop);
+    auto* frameLayout = new QHBoxLayout(productFrame);
+    frameLayout->addWidget(logo, 0, Qt::AlignTop);
     frameLayout->addLayout(text, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(okButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(productFrame);
     layout->addLayout(buttons);
 
     adjustSize();
@@ -63,7 +61,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
 
 bool AboutForm::OpenProductPage(QWidget* parent) {
     if (QDesktopServices::openUrl(QUrl(kProductUrl))) return true;
-    Messages::Show(parent, QString("No web browser could be started for ") + kProductUrl + ".",
+    Messages::Show(parent, tr("No web browser could be started for %1.").arg(kProductUrl),
                    MsgExclamation);
     return false;
 }

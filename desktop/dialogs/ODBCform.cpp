@@ -12,6 +12,7 @@
 #include <set>
 
 #include "common/Messages.h"
+#include "common/Named.h"
 #include "core/Host.h"
 #include "data/Connection.h"
 #include "model/ConnectionTexts.h"
@@ -20,14 +21,6 @@
 namespace orvane {
 
 namespace {
-constexpr const char* kNone = "(None)";
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 void AddRow(QFormLayout* form, const QString& label, QWidget* field) {
     auto* caption = new QLabel(label);
     caption->setBuddy(field);
@@ -37,48 +30,48 @@ void AddRow(QFormLayout* form, const QString& label, QWidget* field) {
 
 ODBCform::ODBCform(QWidget* parent)
     : QDialog(parent),
-      cboDSNList_(Named(new QComboBox, "cboDSNList")),
-      txtUID_(Named(new QLineEdit, "txtUID")),
-      txtPWD_(Named(new QLineEdit, "txtPWD")),
-      txtDatabase_(Named(new QLineEdit, "txtDatabase")),
-      cboDrivers_(Named(new QComboBox, "cboDrivers")),
-      txtServer_(Named(new QLineEdit, "txtServer")),
-      fraStep3_(Named(new QGroupBox("Connection Values"), "fraStep3")),
-      cmdOK_(Named(new QPushButton("OK"), "cmdOK")),
-      cmdCancel_(Named(new QPushButton("Cancel"), "cmdCancel")) {
+      dataSourceList_(Named(new QComboBox, "cboDSNList")),
+      userBox_(Named(new QLineEdit, "txtUID")),
+      passwordBox_(Named(new QLineEdit, "txtPWD")),
+      databaseBox_(Named(new QLineEdit, "txtDatabase")),
+      driverList_(Named(new QComboBox, "cboDrivers")),
+      serverBox_(Named(new QLineEdit, "txtServer")),
+      valuesFrame_(Named(new QGroupBox(tr("Connection Values")), "fraStep3")),
+      okButton_(Named(new QPushButton(tr("OK")), "cmdOK")),
+      cancelButton_(Named(new QPushButton(tr("Cancel")), "cmdCancel")) {
     setObjectName("ODBCform");
-    setWindowTitle("ODBC Logon");
+    setWindowTitle(tr("ODBC Logon"));
     setModal(true);
-    txtPWD_->setEchoMode(QLineEdit::Password);
+    passwordBox_->setEchoMode(QLineEdit::Password);
     // A driver that no data source uses yet can still be typed in.
-    cboDrivers_->setEditable(true);
+    driverList_->setEditable(true);
 
-    auto* form = new QFormLayout(fraStep3_);
-    AddRow(form, "&DSN:", cboDSNList_);
-    AddRow(form, "&UID:", txtUID_);
-    AddRow(form, "&Password:", txtPWD_);
-    AddRow(form, "Data&base:", txtDatabase_);
-    AddRow(form, "Dri&ver:", cboDrivers_);
-    AddRow(form, "&Server:", txtServer_);
+    auto* form = new QFormLayout(valuesFrame_);
+    AddRow(form, tr("&DSN:"), dataSourceList_);
+    AddRow(form, tr("&UID:"), userBox_);
+    AddRow(form, tr("&Password:"), passwordBox_);
+    AddRow(form, tr("Data&base:"), databaseBox_);
+    AddRow(form, tr("Dri&ver:"), driverList_);
+    AddRow(form, tr("&Server:"), serverBox_);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(cmdOK_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cmdCancel_, QDialogButtonBox::RejectRole);
-    cmdOK_->setDefault(true);
+    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    okButton_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ODBCform::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ODBCform::reject);
-    connect(cboDSNList_, &QComboBox::currentIndexChanged, this, &ODBCform::OnDataSourceChosen);
+    connect(dataSourceList_, &QComboBox::currentIndexChanged, this, &ODBCform::OnDataSourceChosen);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fraStep3_);
+    layout->addWidget(valuesFrame_);
     layout->addWidget(buttons);
     setMinimumWidth(420);
     LoadDataSources();
 }
 
 void ODBCform::LoadDataSources() {
-    cboDSNList_->clear();
-    cboDrivers_->clear();
+    dataSourceList_->clear();
+    driverList_->clear();
     std::vector<data::DataSourceInfo> sources;
     try {
         sources = data::ListDataSources();
@@ -88,32 +81,34 @@ void ODBCform::LoadDataSources() {
     std::sort(sources.begin(), sources.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
     std::set<std::string> drivers;
-    cboDSNList_->addItem(kNone);
+    dataSourceList_->addItem(tr("(None)"));
     for (const data::DataSourceInfo& source : sources) {
         if (source.name.find_first_not_of(' ') == std::string::npos) continue;
-        cboDSNList_->addItem(QString::fromStdString(source.name));
+        dataSourceList_->addItem(QString::fromStdString(source.name));
         drivers.insert(source.driver);
     }
-    for (const std::string& driver : drivers) cboDrivers_->addItem(QString::fromStdString(driver));
-    cboDSNList_->setCurrentIndex(0);
+    for (const std::string& driver : drivers) driverList_->addItem(QString::fromStdString(driver));
+    dataSourceList_->setCurrentIndex(0);
     OnDataSourceChosen();
 }
 
 void ODBCform::OnDataSourceChosen() {
-    const bool none = cboDSNList_->currentText() == kNone;
-    txtServer_->setEnabled(none);
-    cboDrivers_->setEnabled(none);
+    // "(None)" is always the first entry.
+    const bool none = dataSourceList_->currentIndex() <= 0;
+    serverBox_->setEnabled(none);
+    driverList_->setEnabled(none);
 }
 
 void ODBCform::accept() {
     if (config_) {
         ConnectionInput input;
-        if (cboDSNList_->currentIndex() >= 1) input.dsn = cboDSNList_->currentText().toStdString();
-        input.uid = txtUID_->text().toStdString();
-        input.pwd = txtPWD_->text().toStdString();
-        input.database = txtDatabase_->text().toStdString();
-        input.driver = cboDrivers_->currentText().toStdString();
-        input.server = txtServer_->text().toStdString();
+        if (dataSourceList_->currentIndex() >= 1)
+            input.dsn = dataSourceList_->currentText().toStdString();
+        input.uid = userBox_->text().toStdString();
+        input.pwd = passwordBox_->text().toStdString();
+        input.database = databaseBox_->text().toStdString();
+        input.driver = driverList_->currentText().toStdString();
+        input.server = serverBox_->text().toStdString();
         try {
             ConnectionTexts::Compose(input, *config_->ConnectionManager());
         } catch (const std::exception& error) {

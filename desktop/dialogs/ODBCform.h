@@ -19,7 +19,7 @@ namespace orvane {
 // It does not connect.
 class ODBCform : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ODBCform(QWidget* parent = nullptr);
 
     void SetConfig(std::shared_ptr<Config> config) { config_ = std::move(config); }
@@ -27,24 +27,24 @@ public:
     // Fills the data source list ("(None)" first) and the driver list (each driver once).
     void LoadDataSources();
 
-public slots:
+  public slots:
     void accept() override;
     void reject() override;
 
-private slots:
+  private slots:
     void OnDataSourceChosen();
 
-private:
+  private:
     std::shared_ptr<Config> config_;
-    QComboBox* cboDSNList_;
-    QLineEdit* txtUID_;
-    QLineEdit* txtPWD_;
-    QLineEdit* txtDatabase_;
-    QComboBox* cboDrivers_;
-    QLineEdit* txtServer_;
-    QGroupBox* fraStep3_;
-    QPushButton* cmdOK_;
-    QPushButton* cmdCancel_;
+    QComboBox* dataSourceList_;
+    QLineEdit* userBox_;
+    QLineEdit* passwordBox_;
+    QLineEdit* databaseBox_;
+    QComboBox* driverList_;
+    QLineEdit* serverBox_;
+    QGroupBox* valuesFrame_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,11 +12,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
+#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <iterator>
+#include <limits>
 
+#include "common/Icons.h"
 #include "common/Messages.h"
+#include "common/Named.h"
 #include "common/WindowPlacement.h"
 #include "core/Host.h"
 #include "settings/Config.h"
@@ -25,7 +31,11 @@ namespace orvane {
 
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
-const char* const kCaseRules[] = {"First Upercase", "All Upercase", "All Lowercase", "Keep AS IS"};
+// In the order of the rule values 0 to 3.
+const char* const kCaseRules[] = {QT_TRANSLATE_NOOP("orvane::OptionsForm", "First Upercase"),
+                                  QT_TRANSLATE_NOOP("orvane::OptionsForm", "All Upercase"),
+                                  QT_TRANSLATE_NOOP("orvane::OptionsForm", "All Lowercase"),
+                                  QT_TRANSLATE_NOOP("orvane::OptionsForm", "Keep AS IS")};
 
 QString KeyOf(const QTreeWidgetItem* node) {
     return node == nullptr ? QString() : node->data(0, kKeyRole).toString();
@@ -33,121 +43,134 @@ QString KeyOf(const QTreeWidgetItem* node) {
 
 bool IsEditKey(const QString& key) { return key.startsWith('e'); }
 
-QLabel* Picture(QStyle::StandardPixmap which, const QStyle* style) {
+// A panel: its picture beside the group of its controls.
+QGroupBox* Panel(const QString& title, const char* name, Icons::Option which, QWidget* group) {
+    auto* panel = Named(new QGroupBox(title), name);
     auto* picture = new QLabel;
-    picture->setPixmap(style->standardIcon(which).pixmap(32, 32));
+    picture->setPixmap(Icons::OptionIcon(which).pixmap(32, 32));
     picture->setAlignment(Qt::AlignTop);
-    return picture;
+    auto* row = new QHBoxLayout(panel);
+    row->addWidget(picture);
+    row->addWidget(group, 1);
+    return panel;
+}
+
+// The font chooser selects a style by name and otherwise falls back to the family's first
+// style ("Oblique" for DejaVu Sans Mono), so the font carries the name of its own style.
+QFont ChooserFont(const FontSpec& spec) {
+    QFont font = ToQFont(spec);
+    const QString family = font.families().value(0);
+    QString best;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // Oblique and italic both slant, but only the font's own style matches.
+        const QFont candidate = QFontDatabase::font(family, style, font.pointSize());
+        if (candidate.style() != font.style()) continue;
+        const int distance = std::abs(candidate.weight() - font.weight());
+        if (distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    if (!best.isEmpty()) font.setStyleName(best);
+    return font;
 }
 }  // namespace
 
 OptionsForm::OptionsForm(QWidget* parent) : QDialog(parent) {
     setObjectName("OptionsForm");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setModal(false);
 
-    TreeView1_ = new QTreeWidget;
-    TreeView1_->setObjectName("TreeView1");
-    TreeView1_->setHeaderHidden(true);
-    TreeView1_->setMinimumWidth(170);
+    screenTree_ = Named(new QTreeWidget, "TreeView1");
+    screenTree_->setHeaderHidden(true);
+    screenTree_->setMinimumWidth(170);
+    panels_ = new QStackedWidget;
+    panels_->addWidget(BuildEditPanel());
+    panels_->addWidget(BuildFormatPanel());
 
-    // The Edit panel.
-    Frame1_0_ = new QGroupBox("Edit");
-    Frame1_0_->setObjectName("Frame1_0");
-    auto* Frame3 = new QGroupBox("Text Apearance");
-    Frame3->setObjectName("Frame3");
-    isEnabled_ = new QCheckBox("Enabled");
-    isEnabled_->setObjectName("isEnabled");
-    SynHighlight_ = new QCheckBox("Syntax highlight");
-    SynHighlight_->setObjectName("SynHighlight");
-    cmdFont_ = new QPushButton("...");
-    cmdFont_->setObjectName("cmdFont");
-    cmdBackColor_ = new QPushButton("...");
-    cmdBackColor_->setObjectName("cmdBackColor");
-    auto* Label2 = new QLabel("Font");
-    Label2->setObjectName("Label2");
-    auto* Label1 = new QLabel("Background Color");
-    Label1->setObjectName("Label1");
-    FntName_ = new QLabel;
-    FntName_->setObjectName("FntName");
-    FntName_->setAutoFillBackground(true);
-    FntName_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    FntName_->setMinimumHeight(48);
-    FntName_->setAlignment(Qt::AlignCenter);
-    auto* appearance = new QGridLayout(Frame3);
-    appearance->addWidget(isEnabled_, 0, 0, 1, 2);
-    appearance->addWidget(SynHighlight_, 1, 0, 1, 2);
-    appearance->addWidget(Label2, 2, 0);
-    appearance->addWidget(cmdFont_, 2, 1);
-    appearance->addWidget(Label1, 3, 0);
-    appearance->addWidget(cmdBackColor_, 3, 1);
-    appearance->addWidget(FntName_, 4, 0, 1, 2);
-    auto* editLayout = new QHBoxLayout(Frame1_0_);
-    editLayout->addWidget(Picture(QStyle::SP_FileDialogDetailedView, style()));
-    editLayout->addWidget(Frame3, 1);
-
-    // The Format panel.
-    Frame1_1_ = new QGroupBox("Format");
-    Frame1_1_->setObjectName("Frame1_1");
-    auto* Frame2 = new QGroupBox("Field Names");
-    Frame2->setObjectName("Frame2");
-    auto* names = new QVBoxLayout(Frame2);
-    Option1_ = new QButtonGroup(this);
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(kCaseRules[i]);
-        option->setObjectName(QString("Option1_%1").arg(i));
-        Option1_->addButton(option, i);
-        names->addWidget(option);
-    }
-    auto* suffixRow = new QHBoxLayout;
-    auto* Label3 = new QLabel(" Suffix:");
-    Label3->setObjectName("Label3");
-    Suffix_ = new QLineEdit;
-    Suffix_->setObjectName("Suffix");
-    Label3->setBuddy(Suffix_);
-    suffixRow->addWidget(Label3);
-    suffixRow->addWidget(Suffix_, 1);
-    names->addLayout(suffixRow);
-    auto* formatLayout = new QHBoxLayout(Frame1_1_);
-    formatLayout->addWidget(Picture(QStyle::SP_FileDialogListView, style()));
-    formatLayout->addWidget(Frame2, 1);
-    Frame1_1_->hide();
-
-    OKButton_ = new QPushButton("OK");
-    OKButton_->setObjectName("OKButton");
-    OKButton_->setDefault(true);
-    CancelButton_ = new QPushButton("Cancel");
-    CancelButton_->setObjectName("CancelButton");
-
-    auto* panels = new QVBoxLayout;
-    panels->addWidget(Frame1_0_);
-    panels->addWidget(Frame1_1_);
-    panels->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton_);
-    buttons->addWidget(CancelButton_);
     auto* body = new QHBoxLayout;
-    body->addWidget(TreeView1_);
-    body->addLayout(panels, 1);
+    body->addWidget(screenTree_);
+    body->addWidget(panels_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(BuildButtons());
+    ConnectControls();
+}
 
-    connect(TreeView1_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { TreeView1_NodeClick(current); });
-    connect(Option1_, &QButtonGroup::idClicked, this, &OptionsForm::Option1_Click);
-    connect(isEnabled_, &QCheckBox::clicked, this, &OptionsForm::isEnabled_Click);
-    connect(SynHighlight_, &QCheckBox::clicked, this, &OptionsForm::SynHighlight_Click);
-    connect(cmdFont_, &QPushButton::clicked, this, &OptionsForm::cmdFont_Click);
-    connect(cmdBackColor_, &QPushButton::clicked, this, &OptionsForm::cmdBackColor_Click);
-    connect(OKButton_, &QPushButton::clicked, this, &OptionsForm::OKButton_Click);
-    connect(CancelButton_, &QPushButton::clicked, this, &OptionsForm::reject);
+QWidget* OptionsForm::BuildEditPanel() {
+    auto* appearance = Named(new QGroupBox(tr("Text Apearance")), "Frame3");
+    enabledBox_ = Named(new QCheckBox(tr("Enabled")), "isEnabled");
+    highlightBox_ = Named(new QCheckBox(tr("Syntax highlight")), "SynHighlight");
+    fontButton_ = Named(new QPushButton("..."), "cmdFont");
+    colorButton_ = Named(new QPushButton("..."), "cmdBackColor");
+    fontSample_ = Named(new QLabel, "FntName");
+    fontSample_->setAutoFillBackground(true);
+    fontSample_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fontSample_->setMinimumHeight(48);
+    fontSample_->setAlignment(Qt::AlignCenter);
+
+    auto* grid = new QGridLayout(appearance);
+    grid->addWidget(enabledBox_, 0, 0, 1, 2);
+    grid->addWidget(highlightBox_, 1, 0, 1, 2);
+    grid->addWidget(Named(new QLabel(tr("Font")), "Label2"), 2, 0);
+    grid->addWidget(fontButton_, 2, 1);
+    grid->addWidget(Named(new QLabel(tr("Background Color")), "Label1"), 3, 0);
+    grid->addWidget(colorButton_, 3, 1);
+    grid->addWidget(fontSample_, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
+    editPanel_ = Panel(tr("Edit"), "Frame1_0", Icons::Option::Edit, appearance);
+    return editPanel_;
+}
+
+QWidget* OptionsForm::BuildFormatPanel() {
+    auto* fieldNames = Named(new QGroupBox(tr("Field Names")), "Frame2");
+    auto* column = new QVBoxLayout(fieldNames);
+    caseRules_ = new QButtonGroup(this);
+    for (int rule = 0; rule < static_cast<int>(std::size(kCaseRules)); ++rule) {
+        auto* option = new QRadioButton(tr(kCaseRules[rule]));
+        option->setObjectName(QString("Option1_%1").arg(rule));
+        caseRules_->addButton(option, rule);
+        column->addWidget(option);
+    }
+    auto* suffixLabel = Named(new QLabel(tr(" Suffix:")), "Label3");
+    suffixBox_ = Named(new QLineEdit, "Suffix");
+    suffixLabel->setBuddy(suffixBox_);
+    auto* suffixRow = new QHBoxLayout;
+    suffixRow->addWidget(suffixLabel);
+    suffixRow->addWidget(suffixBox_, 1);
+    column->addLayout(suffixRow);
+    column->addStretch(1);
+    formatPanel_ = Panel(tr("Format"), "Frame1_1", Icons::Option::Format, fieldNames);
+    return formatPanel_;
+}
+
+QLayout* OptionsForm::BuildButtons() {
+    okButton_ = Named(new QPushButton(tr("OK")), "OKButton");
+    okButton_->setDefault(true);
+    cancelButton_ = Named(new QPushButton(tr("Cancel")), "CancelButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    return buttons;
+}
+
+void OptionsForm::ConnectControls() {
+    connect(screenTree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { OnNodeClicked(current); });
+    connect(caseRules_, &QButtonGroup::idClicked, this, &OptionsForm::OnCaseRuleClicked);
+    connect(enabledBox_, &QCheckBox::clicked, this, &OptionsForm::OnEnabledClicked);
+    connect(highlightBox_, &QCheckBox::clicked, this, &OptionsForm::OnHighlightClicked);
+    connect(fontButton_, &QPushButton::clicked, this, &OptionsForm::ChooseFont);
+    connect(colorButton_, &QPushButton::clicked, this, &OptionsForm::ChooseBackColor);
+    connect(okButton_, &QPushButton::clicked, this, &OptionsForm::SaveAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, &OptionsForm::reject);
 }
 
 void OptionsForm::SetCurrentConfig(std::shared_ptr<Config> config) {
     config_ = std::move(config);
-    if (config_ && TreeView1_->topLevelItemCount() == 0) BuildTree();
+    if (config_ && screenTree_->topLevelItemCount() == 0) BuildTree();
 }
 
 int OptionsForm::ScreenOfKey(const QString& key) {
@@ -160,20 +183,20 @@ QString OptionsForm::FontCaption(const FontSpec& font) {
 }
 
 void OptionsForm::BuildTree() {
-    const QIcon doc = style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon doc = Icons::OptionIcon(Icons::Option::Doc);
     const struct {
         const char* key;
-        const char* text;
-        QIcon icon;
+        QString text;
+        Icons::Option icon;
         char childPrefix;
     } roots[] = {
-        {"e_0", "Edit", style()->standardIcon(QStyle::SP_FileDialogDetailedView), 'e'},
-        {"f_0", "Format", style()->standardIcon(QStyle::SP_FileDialogListView), 'f'},
+        {"e_0", tr("Edit"), Icons::Option::Edit, 'e'},
+        {"f_0", tr("Format"), Icons::Option::Format, 'f'},
     };
     for (const auto& root : roots) {
-        auto* rootItem = new QTreeWidgetItem(TreeView1_, {root.text});
+        auto* rootItem = new QTreeWidgetItem(screenTree_, {root.text});
         rootItem->setData(0, kKeyRole, QString(root.key));
-        rootItem->setIcon(0, root.icon);
+        rootItem->setIcon(0, Icons::OptionIcon(root.icon));
         for (std::size_t i = 0; i < config_->GenNames.size(); ++i) {
             auto* child =
                 new QTreeWidgetItem(rootItem, {QString::fromStdString(config_->GenNames[i])});
@@ -183,7 +206,7 @@ void OptionsForm::BuildTree() {
         rootItem->setExpanded(true);
     }
     // The panels show real settings from the start, not the dialog's design values.
-    TreeView1_->setCurrentItem(TreeView1_->topLevelItem(0));
+    screenTree_->setCurrentItem(screenTree_->topLevelItem(0));
 }
 
 void OptionsForm::showEvent(QShowEvent* event) {
@@ -198,7 +221,7 @@ ConfigRecord& OptionsForm::Record(int screen) const {
 }
 
 ConfigRecord& OptionsForm::SelectedRecord() const {
-    return Record(ScreenOfKey(KeyOf(TreeView1_->currentItem())));
+    return Record(ScreenOfKey(KeyOf(screenTree_->currentItem())));
 }
 
 void OptionsForm::TakeBack(const QString& key) {
@@ -208,102 +231,105 @@ void OptionsForm::TakeBack(const QString& key) {
         record.Font = sampleFont_;
         record.color = sampleColor_;
     } else {
-        record.Suffix = Suffix_->text().toStdString();
+        record.Suffix = suffixBox_->text().toStdString();
     }
 }
 
 void OptionsForm::ShowSample(const FontSpec& font, std::int32_t color) {
     sampleFont_ = font;
     sampleColor_ = color;
-    FntName_->setFont(ToQFont(font));
-    QPalette palette = FntName_->palette();
+    fontSample_->setFont(ToQFont(font));
+    QPalette palette = fontSample_->palette();
     const QColor background = ColorFromBgr(color);
     palette.setColor(QPalette::Window,
                      background.isValid() ? background : QWidget::palette().color(QPalette::Base));
-    FntName_->setPalette(palette);
+    fontSample_->setPalette(palette);
+}
+
+void OptionsForm::ShowCaseRule(int rule) {
+    if (QAbstractButton* option = caseRules_->button(rule)) {
+        option->setChecked(true);
+        return;
+    }
+    // A rule outside 0..3 matches no button.
+    caseRules_->setExclusive(false);
+    for (QAbstractButton* option : caseRules_->buttons()) option->setChecked(false);
+    caseRules_->setExclusive(true);
 }
 
 void OptionsForm::LoadPanel(QTreeWidgetItem* node) {
     const QString key = KeyOf(node);
     const ConfigRecord& record = Record(ScreenOfKey(key));
     if (IsEditKey(key)) {
-        Frame1_1_->hide();
-        Frame1_0_->setTitle(node->text(0));
-        Frame1_0_->show();
+        editPanel_->setTitle(node->text(0));
+        panels_->setCurrentWidget(editPanel_);
         ShowSample(record.Font, record.color);
-        FntName_->setText(QString::fromStdString(record.Font.name));
-        SynHighlight_->setChecked(record.SynHighlight == 1);
-        isEnabled_->setChecked(record.Enabled == 1);
+        fontSample_->setText(QString::fromStdString(record.Font.name));
+        highlightBox_->setChecked(record.SynHighlight == 1);
+        enabledBox_->setChecked(record.Enabled == 1);
     } else {
-        Frame1_0_->hide();
-        Frame1_1_->setTitle(node->text(0));
-        Frame1_1_->show();
-        Suffix_->setText(QString::fromStdString(record.Suffix));
-        QAbstractButton* rule = Option1_->button(record.IsUppercase);
-        if (rule != nullptr) {
-            rule->setChecked(true);
-        } else {
-            // A rule outside 0..3 matches no button.
-            Option1_->setExclusive(false);
-            for (QAbstractButton* option : Option1_->buttons()) option->setChecked(false);
-            Option1_->setExclusive(true);
-        }
+        formatPanel_->setTitle(node->text(0));
+        panels_->setCurrentWidget(formatPanel_);
+        suffixBox_->setText(QString::fromStdString(record.Suffix));
+        ShowCaseRule(record.IsUppercase);
     }
 }
 
-void OptionsForm::TreeView1_NodeClick(QTreeWidgetItem* node) {
+void OptionsForm::OnNodeClicked(QTreeWidgetItem* node) {
     if (!config_ || node == nullptr) return;
     TakeBack(previousKey_);
     LoadPanel(node);
     previousKey_ = KeyOf(node);
 }
 
-void OptionsForm::Option1_Click(int index) {
-    if (config_) SelectedRecord().IsUppercase = static_cast<std::int16_t>(index);
+void OptionsForm::OnCaseRuleClicked(int rule) {
+    if (config_) SelectedRecord().IsUppercase = static_cast<std::int16_t>(rule);
 }
 
-void OptionsForm::isEnabled_Click(bool checked) {
+void OptionsForm::OnEnabledClicked(bool checked) {
     if (config_) SelectedRecord().Enabled = checked ? 1 : 0;
 }
 
-void OptionsForm::SynHighlight_Click(bool checked) {
+void OptionsForm::OnHighlightClicked(bool checked) {
     if (config_) SelectedRecord().SynHighlight = checked ? 1 : 0;
 }
 
-void OptionsForm::cmdFont_Click() {
+void OptionsForm::ChooseFont() {
     if (!config_) return;
     ConfigRecord& record = SelectedRecord();
     bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, ToQFont(record.Font), this, "Font");
+    const QFont font = QFontDialog::getFont(&chosen, ChooserFont(record.Font), this, tr("Font"));
     if (!chosen) return;
     // Name and size are what the settings keep of a font.
     FontSpec spec = record.Font;
     spec.name = font.family().toStdString();
     if (font.pointSizeF() > 0.0) spec.size = font.pointSizeF();
     ShowSample(spec, sampleColor_);
-    FntName_->setText(FontCaption(spec));
+    fontSample_->setText(FontCaption(spec));
     record.Font = spec;
 }
 
-void OptionsForm::cmdBackColor_Click() {
+void OptionsForm::ChooseBackColor() {
     if (!config_) return;
     ConfigRecord& record = SelectedRecord();
     QColor preset = ColorFromBgr(record.color);
     if (!preset.isValid()) preset = Qt::white;
-    const QColor chosen = QColorDialog::getColor(preset, this, "Color");
+    const QColor chosen = QColorDialog::getColor(preset, this, tr("Color"));
     if (!chosen.isValid()) return;
     ShowSample(sampleFont_, ColorToBgr(chosen));
     record.color = sampleColor_;
 }
 
-void OptionsForm::OKButton_Click() {
+void OptionsForm::SaveAndClose() {
     if (config_) {
         // A suffix typed but not yet taken over by a node change counts too.
-        TakeBack(KeyOf(TreeView1_->currentItem()));
+        TakeBack(KeyOf(screenTree_->currentItem()));
         try {
             config_->Save();
         } catch (const std::exception& error) {
-            Messages::Show(this, "The settings could not be saved.\n" + QString(error.what()),
+            Messages::Show(this,
+                           tr("The settings could not be saved.") + "\n" +
+                               QString::fromStdString(error.what()),
                            MsgCritical);
         }
     }
@@ -314,7 +340,7 @@ void OptionsForm::OKButton_Click() {
 void OptionsForm::reject() {
     // Values already written stay; a suffix still only in the box is dropped, so a later
     // node change cannot carry it into the record.
-    if (config_ && TreeView1_->currentItem() != nullptr) LoadPanel(TreeView1_->currentItem());
+    if (config_ && screenTree_->currentItem() != nullptr) LoadPanel(screenTree_->currentItem());
     QDialog::reject();
 }
 

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -24,6 +25,7 @@ struct ConfigRecord;
 // "Options": per-screen display and naming settings. Every change goes straight into the
 // shared screen records, so the next Generate uses it before anything is saved; OK saves the
 // settings and asks the main window to restyle its panes. Modeless, hidden rather than closed.
+// The object names are the classic control names (TreeView1, Frame1_0, Option1_2, ...).
 class OptionsForm : public QDialog {
     Q_OBJECT
   public:
@@ -50,16 +52,21 @@ class OptionsForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private slots:
-    void TreeView1_NodeClick(QTreeWidgetItem* node);
-    void Option1_Click(int index);
-    void isEnabled_Click(bool checked);
-    void SynHighlight_Click(bool checked);
-    void cmdFont_Click();
-    void cmdBackColor_Click();
-    void OKButton_Click();
+    void OnNodeClicked(QTreeWidgetItem* node);
+    void OnCaseRuleClicked(int rule);
+    void OnEnabledClicked(bool checked);
+    void OnHighlightClicked(bool checked);
+    void ChooseFont();
+    void ChooseBackColor();
+    void SaveAndClose();
 
   private:
+    QWidget* BuildEditPanel();
+    QWidget* BuildFormatPanel();
+    QLayout* BuildButtons();
+    void ConnectControls();
     void BuildTree();
+
     ConfigRecord& Record(int screen) const;
     // The record of the selected node's screen (screen 0 when none is selected).
     ConfigRecord& SelectedRecord() const;
@@ -67,6 +74,7 @@ class OptionsForm : public QDialog {
     void TakeBack(const QString& key);
     // Shows the record of the node's screen in the node's panel.
     void LoadPanel(QTreeWidgetItem* node);
+    void ShowCaseRule(int rule);
     void ShowSample(const FontSpec& font, std::int32_t color);
 
     std::shared_ptr<Config> config_;
@@ -75,18 +83,20 @@ class OptionsForm : public QDialog {
     FontSpec sampleFont_;
     std::int32_t sampleColor_ = 0;
 
-    QTreeWidget* TreeView1_;
-    QGroupBox* Frame1_0_;
-    QCheckBox* isEnabled_;
-    QCheckBox* SynHighlight_;
-    QPushButton* cmdFont_;
-    QPushButton* cmdBackColor_;
-    QLabel* FntName_;
-    QGroupBox* Frame1_1_;
-    QButtonGroup* Option1_;
-    QLineEdit* Suffix_;
-    QPushButton* OKButton_;
-    QPushButton* CancelButton_;
+    QTreeWidget* screenTree_ = nullptr;
+    // Both panels in one stack, so the dialog keeps its size whichever is shown.
+    QStackedWidget* panels_ = nullptr;
+    QGroupBox* editPanel_ = nullptr;
+    QCheckBox* enabledBox_ = nullptr;
+    QCheckBox* highlightBox_ = nullptr;
+    QPushButton* fontButton_ = nullptr;
+    QPushButton* colorButton_ = nullptr;
+    QLabel* fontSample_ = nullptr;
+    QGroupBox* formatPanel_ = nullptr;
+    QButtonGroup* caseRules_ = nullptr;
+    QLineEdit* suffixBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace orvane

@@ -7,23 +7,23 @@ namespace orvane {
 
 QStringList FileDialog::FileTypes(const QString& typeText) {
     return {
-        QString("%1 Files (*.%1)").arg(typeText),
-        "XML DTD Files (*.dtd)",
-        "XML Schema Files (*.xsd)",
-        "XML Files (*.xml)",
-        "SQL Files (*.sql)",
-        "VB Class Files (*.cls)",
-        "Java Files (*.java)",
-        "C Sharp Files (*.cs)",
-        "VB.NET Files (*.vb)",
-        "Db UDL Files (*.udl)",
-        "All Files (*.*)",
+        tr("%1 Files (*.%1)").arg(typeText),
+        tr("XML DTD Files (*.dtd)"),
+        tr("XML Schema Files (*.xsd)"),
+        tr("XML Files (*.xml)"),
+        tr("SQL Files (*.sql)"),
+        tr("VB Class Files (*.cls)"),
+        tr("Java Files (*.java)"),
+        tr("C Sharp Files (*.cs)"),
+        tr("VB.NET Files (*.vb)"),
+        tr("Db UDL Files (*.udl)"),
+        tr("All Files (*.*)"),
     };
 }
 
 QString FileDialog::ShowSaveDialog(QWidget* owner, const QString& typeText,
                                    const QString& initialFolder, const QString& fileName) {
-    QFileDialog dialog(owner, "Select a File", initialFolder);
+    QFileDialog dialog(owner, tr("Select a File"), initialFolder);
     dialog.setObjectName("SaveFileDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,9 @@ namespace orvane {
 
 // The save dialog of the File commands.
 class FileDialog {
-public:
+    Q_DECLARE_TR_FUNCTIONS(FileDialog)
+
+  public:
     // The file-type list: the command's own type first, then the fixed types, then all files.
     static QStringList FileTypes(const QString& typeText);
     // "Select a File", starting in initialFolder with fileName proposed; "" when cancelled.

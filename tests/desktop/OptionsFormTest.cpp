@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -106,6 +107,9 @@ TEST_F(OptionsFormTest, RootNodesShowScreenZero) {
     Record(0).Suffix = "Zero";
     Record(0).IsUppercase = 2;
     Click("e_0");
+    QApplication::processEvents();
+    const QSize size = Options().size();
+    const QRect panel = Child<QGroupBox>("Frame1_0")->geometry();
     EXPECT_TRUE(Child<QGroupBox>("Frame1_0")->isVisible());
     EXPECT_FALSE(Child<QGroupBox>("Frame1_1")->isVisible());
     EXPECT_EQ(Child<QGroupBox>("Frame1_0")->title(), "Edit");
@@ -124,6 +128,10 @@ TEST_F(OptionsFormTest, RootNodesShowScreenZero) {
     EXPECT_EQ(Child<QGroupBox>("Frame1_1")->title(), "Format");
     EXPECT_EQ(Child<QLineEdit>("Suffix")->text(), "Zero");
     EXPECT_TRUE(Child<QRadioButton>("Option1_2")->isChecked());
+    // The dialog and its panel keep their size whichever panel is shown.
+    QApplication::processEvents();
+    EXPECT_EQ(Options().size(), size);
+    EXPECT_EQ(Child<QGroupBox>("Frame1_1")->geometry(), panel);
     // A child node shows its own screen, under its own name.
     Click("f7");
     EXPECT_EQ(Child<QGroupBox>("Frame1_1")->title(),
@@ -169,7 +177,9 @@ TEST_F(OptionsFormTest, CancelledChoosersChangeNothing) {
     Click("e2");
     const ConfigRecord before = Record(2);
     const QString caption = Child<QLabel>("FntName")->text();
-    test::ModalAnswer<QFontDialog> font([](QFontDialog& dialog) {
+    QFont offered;
+    test::ModalAnswer<QFontDialog> font([&](QFontDialog& dialog) {
+        offered = dialog.currentFont();
         dialog.setCurrentFont(QFont("DejaVu Serif", 20));
         dialog.reject();
     });
@@ -181,6 +191,11 @@ TEST_F(OptionsFormTest, CancelledChoosersChangeNothing) {
     Child<QPushButton>("cmdBackColor")->click();
     ASSERT_TRUE(font.Answered());
     ASSERT_TRUE(colour.Answered());
+    // The chooser opened on the screen's font in its regular style.
+    EXPECT_EQ(offered.family().toStdString(), before.Font.name);
+    EXPECT_EQ(offered.pointSizeF(), before.Font.size);
+    EXPECT_FALSE(offered.italic());
+    EXPECT_EQ(offered.weight(), QFont::Normal);
     EXPECT_EQ(Record(2), before);
     EXPECT_EQ(Child<QLabel>("FntName")->text(), caption);
     // Clicking on takes the sample's values back: still the old ones.
