@@ -9,6 +9,8 @@ namespace orvane {
 namespace {
 QTreeWidgetItem* MakeNode(const QString& key, const QString& text, int image) {
     auto* item = new QTreeWidgetItem(QStringList{text});
+    // A narrow tree cuts long names; the tooltip shows them whole.
+    item->setToolTip(0, text);
     item->setData(0, DbTree::KeyRole, key);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);

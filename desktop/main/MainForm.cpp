@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -262,6 +263,9 @@ void MainForm::BuildCentral() {
     treeviewDB_ = new QTreeWidget;
     treeviewDB_->setObjectName("treeviewDB");
     treeviewDB_->setHeaderHidden(true);
+    // The column grows with the longest shown name, so a narrow tree scrolls sideways.
+    treeviewDB_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    treeviewDB_->header()->setStretchLastSection(false);
     connect(treeviewDB_, &QTreeWidget::itemChanged, this, &MainForm::treeviewDB_ItemChanged);
     connect(treeviewDB_, &QTreeWidget::itemDoubleClicked, this, &MainForm::treeviewDB_DoubleClick);
 

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -283,6 +285,12 @@ TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
     EXPECT_EQ(Node("TABLE#[Order Details]")->text(0), "[Order Details]");
     ASSERT_NE(Node("TABLE#[Price$History]"), nullptr);
     ASSERT_NE(Node("TABLE#OrderSummary"), nullptr);
+    // A tree narrower than its names scrolls sideways and shows each name whole as a tooltip.
+    tree->resize(150, tree->height());
+    tree->expandItem(Node("TABLE#Customers"));
+    QApplication::processEvents();
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Node("Customers.FIELD#CompanyName")->toolTip(0), "CompanyName");
 
     QTreeWidgetItem* customers = Node("TABLE#Customers");
     QTreeWidgetItem* orders = Node("TABLE#Orders");
