@@ -37,6 +37,7 @@
 #include "main/DialogCommands.h"
 #include "main/PaneCommands.h"
 #include "main/QtTreeNode.h"
+#include "model/ConnectionManager.h"
 #include "model/DbCatalog.h"
 #include "model/ODBCTable.h"
 #include "settings/Config.h"
@@ -407,6 +408,10 @@ void MainForm::mnuToolsGenerate_Click() {
 
 void MainForm::mnuDataBaseConnectODBC_Click() {
     if (busy_ || !config_) return;
+    auto manager = config_->ConnectionManager();
+    // A connect that is cancelled or fails leaves the connection in use whole: the tree, the
+    // data and the texts the generated classes connect with stay the ones that belong together.
+    const ConnectionManager kept = *manager;
     if (connectionDialog_ == nullptr) {
         connectionDialog_ = new ODBCform(this);
     }
@@ -417,12 +422,15 @@ void MainForm::mnuDataBaseConnectODBC_Click() {
         connectionDialog_->deleteLater();
         connectionDialog_ = nullptr;
     }
-    auto manager = config_->ConnectionManager();
-    if (manager->ADOConnect().empty()) return;
+    if (manager->ADOConnect().empty()) {
+        *manager = kept;
+        return;
+    }
 
     SetBusy(true);
     Action("mnuToolsGenerate")->setEnabled(false);
     auto connection = std::make_shared<data::Connection>();
+    bool connected = false;
     try {
         connection->Open(manager->ADOConnect());
         DbCatalog catalog = DbCatalog::Read(*connection, [this](std::size_t tables) {
@@ -435,6 +443,7 @@ void MainForm::mnuDataBaseConnectODBC_Click() {
         updatingTree_ = true;
         DbTree::Fill(treeviewDB_, catalog, manager->SelectedDsn());
         updatingTree_ = false;
+        connected = true;
     } catch (const TreeLoadAbandoned&) {
         // The window is closing; the tree keeps what it had.
     } catch (const std::exception& error) {
@@ -443,9 +452,11 @@ void MainForm::mnuDataBaseConnectODBC_Click() {
                            ToQ(connection->ConnectionString()) + "\r\n" + ToQ(error.what()),
                        MsgNone);
     }
+    if (!connected) *manager = kept;
     Action("mnuToolsGenerate")->setEnabled(true);
     SetBusy(false);
-    RefreshStatus("Connected to " + ToQ(config_->DBMSName));
+    // Without a connection kept there is nothing to claim.
+    RefreshStatus(manager->dbconn ? "Connected to " + ToQ(config_->DBMSName) : QString());
     if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
 }
 

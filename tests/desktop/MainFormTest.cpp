@@ -38,17 +38,24 @@ class MainFormTest : public testing::Test {
         form_->show();
     }
 
-    // Connects the way a user does: the menu command, then the dialog's data source and OK.
-    void Connect(const QString& dsn) {
+    // Connects the way a user does: the menu command, then the dialog's data source (or
+    // "(None)" and a driver) and OK. Returns the messages shown.
+    std::vector<test::ModalAnswerer::Message> TryConnect(const QString& dsn,
+                                                         const QString& driver = {}) {
         test::ModalAnswerer answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<ODBCform*>(modal);
             if (dialog == nullptr) return;
             auto* list = dialog->findChild<QComboBox*>("cboDSNList");
-            list->setCurrentIndex(list->findText(dsn));
+            list->setCurrentIndex(dsn.isEmpty() ? 0 : list->findText(dsn));
+            dialog->findChild<QComboBox*>("cboDrivers")->setCurrentText(driver);
             QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
         form_->Action("mnuDataBaseConnectODBC")->trigger();
-        ASSERT_TRUE(answer.Messages().empty()) << answer.Messages().front().text.toStdString();
+        return answer.Messages();
+    }
+    void Connect(const QString& dsn) {
+        const auto messages = TryConnect(dsn);
+        ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
     }
 
     QTreeWidgetItem* Node(const QString& key) {
@@ -269,6 +276,43 @@ TEST_F(MainFormTest, SecondGenerateStopsTheRun) {
     // Connect and the tree work again once the run has unwound.
     EXPECT_TRUE(form_->Action("mnuDataBaseConnectODBC")->isEnabled());
     EXPECT_TRUE(form_->Tree()->isEnabled());
+}
+
+// A connect that fails keeps the connection in use whole: tree, status, data and the texts
+// the generated classes connect with all stay the sample's.
+TEST_F(MainFormTest, FailedReconnectKeepsTheConnectionInUse) {
+    Connect("OrvaneSample");
+    Node("TABLE#Customers")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("Customers.FIELD#CustomerID"));
+    const QString status = form_->StatusText();
+    const auto messages = TryConnect("", "NoSuchDriver");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Unable to access this datasource: \r\n"));
+    EXPECT_EQ(form_->StatusText(), status);
+    EXPECT_EQ(form_->Tree()->topLevelItem(0)->text(0).left(14), "OrvaneSample (");
+    EXPECT_EQ(DbTree::GetCheckedTable(form_->Tree()), Node("TABLE#Customers"));
+
+    EXPECT_TRUE(Generate().empty());
+    EXPECT_EQ(form_->StatusText(), "Done...");
+    const struct {
+        int screen;
+        const char* connection;
+    } panes[] = {{VB_CODE, "DSN=OrvaneSample;"},
+                 {JAVA_CODE, "jdbc:odbc:OrvaneSample"},
+                 {VBNET_CODE, "DSN=OrvaneSample;"},
+                 {CSHARP_CODE, "DSN=OrvaneSample;"}};
+    for (const auto& pane : panes) {
+        const QString text = form_->Pane(pane.screen)->crLfText();
+        EXPECT_TRUE(text.contains(pane.connection)) << pane.screen;
+        EXPECT_FALSE(text.contains("NoSuchDriver")) << pane.screen;
+    }
+
+    // Without a connection to keep, a failed connect claims none.
+    form_->Action("mnuDataBaseDisconnect")->trigger();
+    EXPECT_EQ(TryConnect("", "NoSuchDriver").size(), 1u);
+    EXPECT_EQ(form_->StatusText(), "");
+    EXPECT_EQ(form_->Tree()->topLevelItemCount(), 0);
+    EXPECT_FALSE(form_->Config()->ConnectionManager()->dbconn);
 }
 
 TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
