@@ -75,6 +75,23 @@ TEST(GenApp, TableNodeTicksColumnsAndMarksKeys) {
     }
 }
 
+// "Name" and "name" are two columns: an exact name picks one, a third spelling is ambiguous.
+TEST(GenApp, ExactColumnNamesWinOverLetterCase) {
+    DbCatalog::Table table{"T", {"ID", "Name", "name"}};
+    const auto node = GenApp::TableNode(table, {"id", "name"}, {"ID"});
+    std::vector<bool> checked;
+    for (const auto& child : node->Children()) checked.push_back(child->Checked());
+    EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
+    try {
+        GenApp::TableNode(table, {"NAME"}, {"ID"});
+        ADD_FAILURE() << "no usage error";
+    } catch (const GenOptions::UsageError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Column \"NAME\" of T differs only in letter case from \"Name\", \"name\"; "
+                  "give the exact name");
+    }
+}
+
 TEST(GenApp, UnknownColumnOrKeyFails) {
     const DbCatalog catalog = SmallCatalog();
     const DbCatalog::Table& table = catalog.folders[1].tables[0];

@@ -28,8 +28,26 @@ std::string Unix(std::string text) {
 }
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return KeysEqual(n, name); });
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The column a name on the command line means: the one of exactly that name, else the one name
+// that differs only in letter case. Several of those make the name ambiguous: a usage error.
+std::string ResolveColumn(const DbCatalog::Table& table, const std::string& name) {
+    if (Contains(table.columns, name)) return name;
+    std::vector<std::string> folded;
+    for (const std::string& column : table.columns) {
+        if (KeysEqual(column, name)) folded.push_back(column);
+    }
+    if (folded.size() == 1) return folded.front();
+    if (folded.empty()) {
+        throw GenApp::Failure("Unknown column \"" + name + "\" in table " + table.fullName);
+    }
+    std::string list;
+    for (const std::string& column : folded) list += (list.empty() ? "\"" : ", \"") + column + "\"";
+    throw GenOptions::UsageError("Column \"" + name + "\" of " + table.fullName +
+                                 " differs only in letter case from " + list +
+                                 "; give the exact name");
 }
 
 // Lets library messages (a failed load, a broken settings file) reach stderr while the app
@@ -65,6 +83,9 @@ int GenApp::Run(const std::vector<std::string>& args) {
     MessageSinkScope sink(err_);
     try {
         return Execute(options);
+    } catch (const GenOptions::UsageError& e) {
+        err_ << "orvane-gen: " << e.what() << '\n';
+        return 2;
     } catch (const std::exception& e) {
         // An empty text: the library has already said what went wrong.
         if (*e.what() != '\0') err_ << "orvane-gen: " << Unix(e.what()) << '\n';
@@ -137,19 +158,16 @@ const DbCatalog::Table* GenApp::FindTable(const DbCatalog& catalog, const std::s
 std::unique_ptr<PlainTreeNode> GenApp::TableNode(const DbCatalog::Table& table,
                                                  const std::vector<std::string>& columns,
                                                  const std::vector<std::string>& keys) {
-    for (const std::vector<std::string>* names : {&columns, &keys}) {
-        for (const std::string& name : *names) {
-            if (!Contains(table.columns, name)) {
-                throw Failure("Unknown column \"" + name + "\" in table " + table.fullName);
-            }
-        }
-    }
+    std::vector<std::string> chosen;
+    std::vector<std::string> keyColumns;
+    for (const std::string& name : columns) chosen.push_back(ResolveColumn(table, name));
+    for (const std::string& name : keys) keyColumns.push_back(ResolveColumn(table, name));
     auto node = std::make_unique<PlainTreeNode>(DbCatalog::TableKey(table.fullName), table.fullName,
                                                 ImageTable, true);
     for (const std::string& column : table.columns) {
-        const bool selected = columns.empty() || Contains(columns, column);
+        const bool selected = columns.empty() || Contains(chosen, column);
         node->AddChild(DbCatalog::ColumnKey(table.fullName, column), column,
-                       Contains(keys, column) ? ImagePk : ImageField, selected);
+                       Contains(keyColumns, column) ? ImagePk : ImageField, selected);
     }
     return node;
 }

@@ -39,8 +39,10 @@ class GenApp {
     static std::string OutputFileName(const std::string& alias, int screen, const Config& config);
     // A table by its full name: exact, else the one name that differs only in letter case.
     static const DbCatalog::Table* FindTable(const DbCatalog& catalog, const std::string& name);
-    // The table's node as the tree would hold it: chosen columns ticked, keys marked.
-    // Throws Failure naming a column the table does not have.
+    // The table's node as the tree would hold it: chosen columns ticked, keys marked. A name
+    // means the column of exactly that name, else the one that differs only in letter case.
+    // Throws Failure naming a column the table does not have, and GenOptions::UsageError for
+    // a name that differs only in letter case from several columns.
     static std::unique_ptr<PlainTreeNode> TableNode(const DbCatalog::Table& table,
                                                     const std::vector<std::string>& columns,
                                                     const std::vector<std::string>& keys);
