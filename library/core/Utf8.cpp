@@ -1,5 +1,8 @@
 #include "core/Utf8.h"
 
+#include <locale>
+#include <stdexcept>
+
 namespace orvane {
 
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, unsigned& cp) {
@@ -43,6 +46,69 @@ bool IsValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
+}
+
+void AppendUtf8(std::string& out, unsigned cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+namespace {
+
+// The case mapping of the C.UTF-8 locale, whatever the process's own locale is; without that
+// locale (a system that lacks it) the classic one, which maps ASCII letters only.
+const std::ctype<wchar_t>& CaseMapping() {
+    static const std::locale locale = [] {
+        try {
+            return std::locale("C.UTF-8");
+        } catch (const std::runtime_error&) {
+            return std::locale::classic();
+        }
+    }();
+    return std::use_facet<std::ctype<wchar_t>>(locale);
+}
+
+std::string ChangeCase(std::string_view text, std::size_t count, bool upper) {
+    const std::ctype<wchar_t>& mapping = CaseMapping();
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    for (std::size_t changed = 0; i < text.size() && changed < count; ++changed) {
+        unsigned cp = 0;
+        const std::size_t length = DecodeUtf8(text, i, cp);
+        if (length == 0) {
+            out += text[i++];
+            continue;
+        }
+        const auto c = static_cast<wchar_t>(cp);
+        AppendUtf8(out, static_cast<unsigned>(upper ? mapping.toupper(c) : mapping.tolower(c)));
+        i += length;
+    }
+    out.append(text.substr(i));
+    return out;
+}
+
+}  // namespace
+
+std::string ToUpperUtf8(std::string_view text, std::size_t count) {
+    return ChangeCase(text, count, true);
+}
+
+std::string ToLowerUtf8(std::string_view text, std::size_t count) {
+    return ChangeCase(text, count, false);
 }
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace orvane {
@@ -11,5 +12,13 @@ namespace orvane {
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, unsigned& cp);
 // True when the whole text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
+// Appends the UTF-8 bytes of a code point.
+void AppendUtf8(std::string& out, unsigned cp);
+
+// Letter case changed character by character by the Unicode case mapping of the C.UTF-8 locale
+// (one character for one: "ß" stays); bytes that are no UTF-8 character stay as they are.
+// `count` limits how many characters are changed; the rest is copied.
+std::string ToUpperUtf8(std::string_view text, std::size_t count = std::string_view::npos);
+std::string ToLowerUtf8(std::string_view text, std::size_t count = std::string_view::npos);
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/Utf8.h"
 #include "model/ODBCField.h"
 
 namespace orvane {
@@ -133,8 +134,6 @@ std::string Trim(const std::string& s) {
     std::size_t e = s.find_last_not_of(' ');
     return s.substr(b, e - b + 1);
 }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
 std::string FixName(const std::string& name, int caseRule) {
@@ -143,15 +142,11 @@ std::string FixName(const std::string& name, int caseRule) {
     std::replace(s.begin(), s.end(), ' ', '_');
     switch (caseRule) {
         case 0:
-            std::transform(s.begin(), s.end(), s.begin(), Lower);
-            if (!s.empty()) s[0] = Upper(s[0]);
-            return s;
+            return ToUpperUtf8(ToLowerUtf8(s), 1);
         case 1:
-            std::transform(s.begin(), s.end(), s.begin(), Upper);
-            return s;
+            return ToUpperUtf8(s);
         case 2:
-            std::transform(s.begin(), s.end(), s.begin(), Lower);
-            return s;
+            return ToLowerUtf8(s);
         case 3:
             return s;
         default:

@@ -25,7 +25,8 @@ std::string MapDbType(int typeCode, int precision, int numericScale, int defined
 std::string MapAdoType(int typeCode);
 
 // The name rule shared by column, table and alias names: trim blanks, "#" and blanks become
-// "_", then the case rule (0 first upper rest lower, 1 upper, 2 lower, 3 as is, other: empty).
+// "_", then the case rule (0 first upper rest lower, 1 upper, 2 lower, 3 as is, other: empty),
+// on every letter the Unicode case mapping knows.
 std::string FixName(const std::string& name, int caseRule);
 
 // A stored value as an SQL literal, by the class of its type code. A database null is NULL in

@@ -37,6 +37,13 @@ TEST(ModelODBCField, NameFormsUnderEveryRule) {
         {"   ", 0, ""},
         {"tab\there", 1, "TAB\tHERE"},
         {"  a#b c  ", 2, "a_b_c"},
+        // Letters beyond ASCII follow the Unicode case mapping; "ß" has no one-letter capital.
+        {"ünï Ärger", 1, "ÜNÏ_ÄRGER"},
+        {"ÄRGER ünï", 0, "Ärger_ünï"},
+        {"ΣΟΦΊΑ Straße", 2, "σοφία_straße"},
+        {"élan", 0, "Élan"},
+        {"жук", 1, "ЖУК"},
+        {"bad\xff byte", 1, "BAD\xff_BYTE"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Field({c.name}).FieldNameEx(c.rule), c.expected)
