@@ -6,6 +6,7 @@
 #include "core/KeyedCollection.h"
 #include "data/SqlNames.h"
 #include "generator/Generator.h"
+#include "generator/XMLTools.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
 #include "settings/Config.h"
@@ -54,7 +55,8 @@ std::string AddParameterCall(const std::string& column, int typeCode) {
 ClassSkeleton::ClassSkeleton(Generator& generator, const ClassLanguage& language)
     : generator_(generator), language_(language) {}
 
-ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNames& names) const {
+ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNames& names,
+                                      const std::string& xmlName) const {
     Config& config = generator_.RequireConfig();
     const auto literal = language_.names->literal;
     ClassColumn column;
@@ -70,7 +72,7 @@ ClassColumn ClassSkeleton::MakeColumn(const ODBCField& field, const ColumnCodeNa
     column.codeText = literal(code);
     // Names the class's statements use stay one column name whatever they hold.
     column.codeSqlText = literal(data::QuoteName(code, data::NameQuoting::Script()));
-    column.xmlText = literal(field.FieldNameEx(config.IsUppercase(XML_CODE)));
+    column.xmlText = literal(xmlName);
     column.sqlText = literal(data::QuoteName(field.FieldNameEx(config.IsUppercase(SQL_CODE)),
                                              data::NameQuoting::Script()));
     column.rawText = literal(field.FieldName());
@@ -96,6 +98,7 @@ std::string ClassSkeleton::Run() {
                          config,
                          names.ClassName(table.Alias() + config.Suffix(language_.screen)),
                          language_.names->literal,
+                         DocumentNames(table, config, XML_CODE, XML_CODE, XML_CODE),
                          {}};
     for (const auto& [text, start] : language_.startValues) context.texts[text] = start;
 
@@ -111,9 +114,10 @@ std::string ClassSkeleton::Run() {
     columns.reserve(table.Fields().Count());
     for (const auto& [key, field] : table.Fields()) {
         byName.emplace(FoldKey(field.FieldName()), columns.size());
-        columns.push_back(
-            MakeColumn(field, names.Column(field.FieldNameEx(rule), field.FieldNameEx(3),
-                                           language_.memberPrefix(field.ODBCType()))));
+        columns.push_back(MakeColumn(field,
+                                     names.Column(field.FieldNameEx(rule), field.FieldNameEx(3),
+                                                  language_.memberPrefix(field.ODBCType())),
+                                     context.xmlNames.columns[columns.size()]));
     }
 
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -141,8 +145,10 @@ std::string ClassSkeleton::Run() {
         const ClassColumn column =
             found != byName.end()
                 ? columns[found->second]
-                : MakeColumn(field, own.Column(field.FieldNameEx(rule), field.FieldNameEx(3),
-                                               language_.memberPrefix(field.ODBCType())));
+                : MakeColumn(field,
+                             own.Column(field.FieldNameEx(rule), field.FieldNameEx(3),
+                                        language_.memberPrefix(field.ODBCType())),
+                             XmlName(field.FieldNameEx(config.IsUppercase(XML_CODE))));
         for (const ClassLanguage::Fragment& fragment : language_.keyFragments) {
             Append(context.texts[fragment.text], fragment, column, position);
         }
@@ -170,10 +176,7 @@ std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries() {
         {11, "PK_CONDITION", text("keyCondition")},
         {12, "LOAD_FIELD_ASSIGN", text("load")},
         {13, "CLASS_NAME", [](const ClassContext& c) { return c.className; }},
-        {14, "XML_ROOT",
-         [](const ClassContext& c) {
-             return c.Literal(c.table.Alias() + c.config.Suffix(XML_CODE));
-         }},
+        XmlRootEntry(14),
         {15, "DSN_NAME",
          [](const ClassContext& c) {
              return c.Literal(c.config.ConnectionManager()->sSelectedDSN);
@@ -181,7 +184,24 @@ std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries() {
         {16, "OBJECT2DS", text("objectToRow")},
         {17, "LOAD_SET_PARAMETERS", text("parameterValues")},
         {18, "DS2OBJECT", text("populate")},
+        XmlRowEntry(19),
+        {20, "XML_NAMES", text("xmlNames")},
     };
+}
+
+ClassLanguage::Fragment DotNetXmlNamesFragment() {
+    return {"xmlNames", ", ", "", [](const ClassColumn& c, int) {
+                return "\"" + c.rawText + "\", \"" + c.xmlText + "\"";
+            }};
+}
+
+ClassLanguage::Entry XmlRootEntry(std::size_t index) {
+    return {index, "XML_ROOT", [](const ClassContext& c) { return c.Literal(c.xmlNames.root); }};
+}
+
+ClassLanguage::Entry XmlRowEntry(std::size_t index) {
+    return {index, "XML_ALIAS_NAME",
+            [](const ClassContext& c) { return c.Literal(c.xmlNames.row); }};
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/CodeNames.h"
+#include "generator/SchemaTools.h"
 #include "templates/FilledText.h"
 
 namespace orvane {
@@ -30,7 +31,7 @@ struct ClassColumn {
     std::string type;         // the language's type name
     std::string codeText;     // the code name inside a string literal
     std::string codeSqlText;  // the code name as a column of the class's SQL (quoted if need be)
-    std::string xmlText;      // the XML screen's name of the column
+    std::string xmlText;      // the column's element name in the XML data document
     std::string sqlText;      // the SQL screen's name as a column of the class's SQL
     std::string rawText;      // the column's name as the data source reports it
     std::string sqlNameText;  // the column's name as written in SQL (bracketed when needed)
@@ -43,6 +44,8 @@ struct ClassContext {
     Config& config;
     std::string className;
     std::string (*literal)(const std::string&);
+    // The element names of the XML data document, which the class reads and writes.
+    XmlDocumentNames xmlNames;
     std::map<std::string, FilledText> texts;
 
     const FilledText& Text(const std::string& name) const;
@@ -86,8 +89,16 @@ struct ClassLanguage {
     std::vector<Entry> classTemplateEntries;
 };
 
-// The class-template entries 5 to 18 that the C# and VB.NET classes fill alike.
+// The class-template entries 5 to 20 that the C# and VB.NET classes fill alike.
 std::vector<ClassLanguage::Entry> DotNetClassTemplateEntries();
+// The column fragment of the C# and VB.NET classes that pairs each column's name in the data
+// source with its element name, as string literals: "a b", "a_b".
+ClassLanguage::Fragment DotNetXmlNamesFragment();
+
+// The entries naming the XML data document's root and row elements, as the inside of string
+// literals.
+ClassLanguage::Entry XmlRootEntry(std::size_t index);
+ClassLanguage::Entry XmlRowEntry(std::size_t index);
 
 // The one walk over a table that the four class generators share: per-column and per-key
 // fragments collected into named texts, a properties template per column and a class template
@@ -98,7 +109,8 @@ class ClassSkeleton {
     std::string Run();
 
   private:
-    ClassColumn MakeColumn(const ODBCField& field, const ColumnCodeNames& names) const;
+    ClassColumn MakeColumn(const ODBCField& field, const ColumnCodeNames& names,
+                           const std::string& xmlName) const;
     static void Append(FilledText& text, const ClassLanguage::Fragment& fragment,
                        const ClassColumn& column, int position);
 

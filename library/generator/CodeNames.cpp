@@ -108,7 +108,8 @@ void AddDotNetTemplateNames(IdentifierRules& rules) {
     rules.reserved = rules.typeNames;
     for (const char* name :
          {"ConnectString", "SelectByKey", "connection", "da", "ds", "Load", "Insert", "Update",
-          "Schema", "Save", "GetXml", "SetXml", "addParameter"}) {
+          "Schema", "Save", "GetXml", "SetXml", "addParameter", "XmlNames", "XmlTable",
+          "RenameXmlColumns", "XmlColumnName"}) {
         rules.reserved.emplace_back(name);
     }
 }

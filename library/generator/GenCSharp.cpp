@@ -138,7 +138,7 @@ const ClassLanguage& CSharpLanguage() {
         l.screen = CSHARP_CODE;
         l.propertiesTemplate = "\\templates\\csharp\\properties.tpl";
         l.classTemplate = "\\templates\\csharp\\methods.tpl";
-        l.classEntries = 19;
+        l.classEntries = 21;
         l.memberEntry = "CSHARP_FIELD_NAME";
         l.namesXmlType = true;
         l.names = &CSharpNames();
@@ -158,6 +158,7 @@ const ClassLanguage& CSharpLanguage() {
              [](const ClassColumn& c, int) {
                  return kCrLf + kTab3 + "row[\"" + c.rawText + "\"]=" + c.member + ";";
              }},
+            DotNetXmlNamesFragment(),
         };
         l.keyFragments = {
             {"keyParameters", ",", "",

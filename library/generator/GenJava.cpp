@@ -116,7 +116,7 @@ const ClassLanguage& JavaLanguage() {
         l.screen = JAVA_CODE;
         l.propertiesTemplate = "\\templates\\java\\properties.tpl";
         l.classTemplate = "\\templates\\java\\methods.tpl";
-        l.classEntries = 18;
+        l.classEntries = 19;
         l.memberEntry = "JAVA_FIELD_NAME";
         l.names = &JavaNames();
         l.memberPrefix = &JavaNamePrefix;
@@ -189,12 +189,10 @@ const ClassLanguage& JavaLanguage() {
             {11, "PK_CONDITION", text("keyCondition")},
             {12, "LOAD_FIELD_ASSIGN", text("load")},
             {13, "CLASS_NAME", [](const ClassContext& c) { return c.className; }},
-            {14, "XML_ROOT",
-             [](const ClassContext& c) {
-                 return c.Literal(c.table.Alias() + c.config.Suffix(XML_CODE));
-             }},
+            XmlRootEntry(14),
             {15, "SET_XML", text("setXml")},
             {16, "GET_XML", text("getXml")},
+            XmlRowEntry(17),
         };
         return l;
     }();

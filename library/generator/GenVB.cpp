@@ -193,15 +193,8 @@ const ClassLanguage& VbLanguage() {
             {10, "PK_CONDITION", text("keyCondition")},
             {11, "POPULATE_FIELD_ASSIGN", text("populate")},
             {12, "FIELD_CLEAN", text("clean")},
-            {13, "XML_ROOT",
-             [](const ClassContext& c) {
-                 return c.Literal(c.generator.FixFieldName(c.table.Alias(), XML_CODE) +
-                                  c.config.Suffix(XML_CODE));
-             }},
-            {14, "XML_ALIAS_NAME",
-             [](const ClassContext& c) {
-                 return c.Literal(c.generator.FixFieldName(c.table.Alias(), XML_CODE));
-             }},
+            XmlRootEntry(13),
+            XmlRowEntry(14),
             {15, "SET_XML", text("setXml")},
             {16, "GET_XML", text("getXml")},
         };

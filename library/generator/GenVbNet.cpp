@@ -211,7 +211,7 @@ const ClassLanguage& VbNetLanguage() {
         l.screen = VBNET_CODE;
         l.propertiesTemplate = "\\templates\\vb.net\\properties.tpl";
         l.classTemplate = "\\templates\\vb.net\\methods.tpl";
-        l.classEntries = 19;
+        l.classEntries = 21;
         l.memberEntry = "VBNET_FIELD_NAME";
         l.namesXmlType = true;
         l.names = &VbNetNames();
@@ -233,6 +233,7 @@ const ClassLanguage& VbNetLanguage() {
              [](const ClassColumn& c, int) {
                  return kTab3 + "row(\"" + c.rawText + "\") = " + c.member + kCrLf;
              }},
+            DotNetXmlNamesFragment(),
         };
         l.keyFragments = {
             {"keyParameters", ",", "",

@@ -15,10 +15,10 @@ std::string Generator::GenXML() {
     ODBCTable& table = RequireTable();
     Config& config = RequireConfig();
 
-    const std::int16_t caseRule = config.IsUppercase(XML_CODE);
-    const std::string rowName = XmlName(FixFieldName(table.Alias(), XML_CODE));
-    // The schemas name the root by the same rule.
-    const std::string rootName = SchemaRootName(table.Alias(), config.Suffix(XML_CODE), caseRule);
+    // The schemas and the classes name the elements by the same function.
+    const XmlDocumentNames names = DocumentNames(table, config, XML_CODE, XML_CODE, XML_CODE);
+    const std::string& rowName = names.row;
+    const std::string& rootName = names.root;
 
     // Tag texts are the same in every row; build them once.
     const std::size_t columns = table.Fields().Count();
@@ -26,8 +26,7 @@ std::string Generator::GenXML() {
     std::vector<std::string> closeTags;
     openTags.reserve(columns);
     closeTags.reserve(columns);
-    for (std::size_t j = 1; j <= columns; ++j) {
-        const std::string name = XmlName(table.Fields().Item(j).FieldNameEx(caseRule));
+    for (const std::string& name : names.columns) {
         openTags.push_back(OpenTag(name, 2));
         closeTags.push_back(CloseTag(name, 0));
     }

@@ -1,9 +1,11 @@
 #include "generator/XMLTools.h"
 
+#include <cctype>
 #include <cstdio>
 #include <vector>
 
 #include "core/Utf8.h"
+#include "data/SqlTypeMap.h"
 #include "model/ODBCField.h"
 #include "templates/Templates.h"
 
@@ -67,26 +69,51 @@ std::string EscapeXmlText(const std::string& text) {
 }
 
 namespace {
-// XML 1.0 NameStartChar, without ":" (a colon would read as an undeclared namespace prefix).
+// Letters beyond ASCII that every XML 1.0 edition takes in a name: the first editions' letters
+// of the Latin, Greek, Cyrillic, Japanese, Korean and CJK ideograph blocks. Validators that
+// follow the first editions (libxml2's schema types) reject the rest, so it is escaped.
+bool IsWideLetter(unsigned c) {
+    struct Range {
+        unsigned first, last;
+    };
+    static constexpr Range kLetters[] = {
+        {0xC0, 0xD6},     {0xD8, 0xF6},     {0xF8, 0x131},    {0x134, 0x13E},   {0x141, 0x148},
+        {0x14A, 0x17E},   {0x180, 0x1C3},   {0x1CD, 0x1F0},   {0x1F4, 0x1F5},   {0x1FA, 0x217},
+        {0x386, 0x386},   {0x388, 0x38A},   {0x38C, 0x38C},   {0x38E, 0x3A1},   {0x3A3, 0x3CE},
+        {0x3D0, 0x3D6},   {0x401, 0x40C},   {0x40E, 0x44F},   {0x451, 0x45C},   {0x45E, 0x481},
+        {0x3041, 0x3094}, {0x30A1, 0x30FA}, {0x4E00, 0x9FA5}, {0xAC00, 0xD7A3},
+    };
+    for (const Range& range : kLetters) {
+        if (c >= range.first && c <= range.last) return true;
+    }
+    return false;
+}
+
+// XML NameStartChar, without ":" (a colon would read as an undeclared namespace prefix).
 bool IsNameStart(unsigned c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
-           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
-           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) ||
-           (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
-           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
-           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) ||
-           (c >= 0x10000 && c <= 0xEFFFF);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || IsWideLetter(c);
 }
 
 bool IsNameChar(unsigned c) {
-    return IsNameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
-           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+    return IsNameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9');
 }
 
 std::string Escape(unsigned cp) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, cp > 0xFFFF ? "_x%08X_" : "_x%04X_", cp);
     return buffer;
+}
+
+// "_xHHHH_" or "_xHHHHHHHH_" at `i`: text that reads as an escape, so its "_" is escaped itself.
+bool LooksLikeEscape(const std::string& name, std::size_t i) {
+    auto hexRun = [&](std::size_t digits) {
+        if (i + digits + 3 > name.size() || name[i + digits + 2] != '_') return false;
+        for (std::size_t k = i + 2; k < i + 2 + digits; ++k) {
+            if (!std::isxdigit(static_cast<unsigned char>(name[k]))) return false;
+        }
+        return true;
+    };
+    return name.compare(i, 2, "_x") == 0 && (hexRun(4) || hexRun(8));
 }
 }  // namespace
 
@@ -104,7 +131,7 @@ std::string XmlName(const std::string& name) {
             cp = static_cast<unsigned char>(name[i]);
             len = 1;
         }
-        if (valid && (i == 0 ? IsNameStart(cp) : IsNameChar(cp))) {
+        if (valid && (i == 0 ? IsNameStart(cp) : IsNameChar(cp)) && !LooksLikeEscape(name, i)) {
             out.append(name, i, len);
         } else {
             out += Escape(cp);
@@ -116,9 +143,9 @@ std::string XmlName(const std::string& name) {
 }
 
 namespace {
-// One facet line: ten tabs, then the facet element.
-std::string Facet(const std::string& name, std::int32_t value) {
-    return Indent(10) + "<xs:" + name + " value=\"" + std::to_string(value) + "\"/>";
+// One facet line: the indent, then the facet element.
+std::string Facet(const std::string& name, std::int32_t value, int indent) {
+    return Indent(indent) + "<xs:" + name + " value=\"" + std::to_string(value) + "\"/>";
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -129,51 +156,76 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     }
     return text;
 }
+
+enum class XsdFamily { Integer, Floating, Date, Text };
+
+XsdFamily FamilyOf(const ODBCField& field) {
+    const std::string type = field.XsdType();
+    if (type == "int" || type == "long") return XsdFamily::Integer;
+    if (type == "float" || type == "double") return XsdFamily::Floating;
+    if (type == "date") return XsdFamily::Date;
+    return XsdFamily::Text;
+}
+
+// A text or binary column's length limit; none where the driver knows of none.
+bool HasLengthLimit(const ODBCField& field) {
+    return field.FieldSize() >= 0 && field.FieldSize() < data::kLongColumnSize;
+}
+
+std::string Pattern(const std::string& regex, int indent) {
+    return Indent(indent) + "<xs:pattern value=\"" + regex + "\"/>";
+}
 }  // namespace
 
 // Only facets the column's schema type accepts are written, so the schema stays valid:
-// xs:float takes no digit facets, xs:int fixes fractionDigits at 0 and needs totalDigits >= 1,
-// and a length is never negative.
-std::string XsdRestrictions(const ODBCField& field) {
+// xs:float and xs:double take no digit facets, xs:int and xs:long fix fractionDigits at 0 and
+// need totalDigits >= 1, and a length is never negative.
+std::string XsdRestrictions(const ODBCField& field, int indent) {
     std::vector<std::string> lines;
-    switch (field.ODBCType()) {
-        case 5:
-        case 14:
-        case 131:
+    auto facet = [&](const std::string& name, std::int32_t value) {
+        lines.push_back(Facet(name, value, indent));
+    };
+    switch (FamilyOf(field)) {
+        case XsdFamily::Floating:
             break;
-        case 20:
-        case 2:
-        case 3:
-            if (field.Precision() >= 1) lines.push_back(Facet("totalDigits", field.Precision()));
-            if (field.NumericScale() == 0) lines.push_back(Facet("fractionDigits", 0));
+        case XsdFamily::Integer:
+            if (field.Precision() >= 1) facet("totalDigits", field.Precision());
+            if (field.NumericScale() == 0) facet("fractionDigits", 0);
             break;
-        case 7:
-        case 133:
-        case 135:
-            lines.push_back(Indent(10) + "<xs:whiteSpace value=\"collapse\"/>");
+        case XsdFamily::Date:
+            lines.push_back(Indent(indent) + "<xs:whiteSpace value=\"collapse\"/>");
             break;
-        default:
-            lines.push_back(Facet("minLength", 0));
-            if (field.FieldSize() >= 0) lines.push_back(Facet("maxLength", field.FieldSize()));
+        case XsdFamily::Text:
+            facet("minLength", 0);
+            if (HasLengthLimit(field)) facet("maxLength", field.FieldSize());
     }
     return JoinLines(lines);
 }
 
-std::string BizRestrictions(const ODBCField& field) {
-    switch (field.ODBCType()) {
-        case 5:
-        case 14:
-        case 131:
-        case 20:
-        case 2:
-        case 3:
-        case 7:
-        case 133:
-        case 135:
-            return {};
-        default:
-            return "dt:minLength=\"0\" dt:maxLength=\"" + std::to_string(field.FieldSize()) + "\"";
+// The data document writes a date's time of day, era and infinity as PostgreSQL does, and a
+// NULL as the empty element; xs:date, the number types and the integer types take none of
+// these, so a union adds them as patterns of text.
+std::string XsdOtherTexts(const ODBCField& field, int indent) {
+    std::vector<std::string> lines;
+    const XsdFamily family = FamilyOf(field);
+    if (family == XsdFamily::Date) {
+        const std::string date = "\\d{4}-(0[1-9]|1[0-2])-(0[1-9]|[12]\\d|3[01])";
+        const std::string time = "([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d";
+        lines.push_back(Pattern(date + " " + time, indent));
+        lines.push_back(Pattern(date + "( " + time + ")? BC", indent));
+        lines.push_back(Pattern("-?infinity", indent));
     }
+    if (family != XsdFamily::Text && field.IsNull()) lines.push_back(Pattern("", indent));
+    return JoinLines(lines);
+}
+
+std::string BizRestrictions(const ODBCField& field) {
+    if (FamilyOf(field) != XsdFamily::Text) return {};
+    std::string attributes = "dt:minLength=\"0\"";
+    if (HasLengthLimit(field)) {
+        attributes += " dt:maxLength=\"" + std::to_string(field.FieldSize()) + "\"";
+    }
+    return attributes;
 }
 
 }  // namespace orvane

@@ -78,14 +78,19 @@ std::string MapJavaSqlType(int typeCode) {
 
 std::string MapXsdType(int typeCode) {
     switch (typeCode) {
-        case 5:
+        case 4:
         case 14:
         case 131:
             return "float";
+        case 5:
+            return "double";
         case 2:
         case 3:
-        case 20:
+        case 16:
+        case 17:
             return "int";
+        case 20:
+            return "long";
         case 7:
         case 133:
         case 135:

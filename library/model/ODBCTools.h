@@ -16,6 +16,9 @@ std::string MapJavaType(int typeCode);
 std::string MapCSharpType(int typeCode);
 std::string MapVbType(int typeCode);
 std::string MapJavaSqlType(int typeCode);
+// The XML Schema type that takes the column's values as the data document writes them: the
+// integers as int (long for 64 bits), the floating and decimal types as float (double for
+// 8-byte floats), dates as date, binaries as base64Binary, the rest as string.
 std::string MapXsdType(int typeCode);
 std::string JavaNamePrefix(int typeCode);
 std::string VbNamePrefix(int typeCode);

@@ -166,6 +166,72 @@ SELECT n,
        CASE WHEN n % 1000 = 0 THEN 'Détails — ' || n ELSE NULL END
 FROM generate_series(1, 45000) AS n;
 
+-- Every common type: values at their edges, the special values, and a NULL in every column.
+CREATE TABLE "AllTypes" (
+    "ID"         integer          NOT NULL PRIMARY KEY,
+    "Small"      smallint,
+    "Big"        bigint,
+    "Exact"      numeric(20,4),
+    "Unbounded"  numeric,
+    "Cash"       money,
+    "Single"     real,
+    "Double"     double precision,
+    "Flag"       boolean,
+    "Fixed"      char(3),
+    "Sized"      varchar(10),
+    "Unsized"    varchar,
+    "Note"       text,
+    "Doc"        json,
+    "DocB"       jsonb,
+    "Markup"     xml,
+    "Day"        date,
+    "Moment"     timestamp,
+    "MomentTz"   timestamptz,
+    "Clock"      time,
+    "Bytes"      bytea,
+    "Uid"        uuid,
+    "Span"       interval,
+    "Numbers"    integer[]
+);
+
+INSERT INTO "AllTypes" VALUES
+ (1, -32768, 9000000000, 1234567890123456.7890, 123456789012345678901234567890.123456789,
+  92233720368547758.07, 3.4e38, 0.123456789012, true, 'abc', 'ten chars!', repeat('x', 300),
+  repeat('long text ', 40), '{"a": [1, 2]}', '{"b": null}', '<a>x &amp; y</a>',
+  '4713-01-01 BC', '4713-01-01 00:00:00 BC', '-infinity', '23:59:59', '\x00ff7f',
+  'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11', '1 day 02:03:04', '{1,2,3}'),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,
+  NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+ (3, 32767, -9223372036854775808, 'NaN', 'Infinity', -92233720368547758.08, '-Infinity', 'NaN',
+  false, '', '', '', '', '[]', '{}', '', 'infinity', '2024-05-06 07:08:09', 'infinity',
+  '00:00:00', '\x', '00000000-0000-0000-0000-000000000000', '-3 mons', '{}'),
+ (4, 0, 9223372036854775807, -0.0001, -1e-20, 0, 1e-45, 1e300, NULL, 'z', 'Ä', 'Ünï', 'ß',
+  'null', '1', '<b/>', '0044-03-15 BC', '0044-03-15 12:00:00 BC', '2024-05-06 07:08:09',
+  '07:08:09.5', NULL, NULL, NULL, NULL);
+
+-- Column names that are alike after the name rule, keywords of the class languages, and a
+-- column named like its table.
+CREATE TABLE "Clash" (
+    "ID"        integer      NOT NULL PRIMARY KEY,
+    "a b"       integer,
+    "a_b"       integer,
+    "a_b_2"     varchar(5),
+    "a#b"       varchar(5),
+    "x"         varchar(5),
+    "x "        varchar(5),
+    "Clash"     varchar(5),
+    "2nd"       integer,
+    "class"     varchar(5),
+    "String"    varchar(5),
+    "Load"      integer,
+    "naïve €"   varchar(5),
+    "say ""hi"""  varchar(5)
+);
+
+INSERT INTO "Clash" VALUES
+ (1, 1, 2, 'three', 'four', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"'),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+
 -- A second schema, so the catalogue must look beyond the current one.
 CREATE SCHEMA archive;
 

@@ -119,6 +119,45 @@ JOIN Customers c ON c.CustomerID = o.CustomerID
 LEFT JOIN "Order Details" d ON d.OrderID = o.OrderID
 GROUP BY o.OrderID, c.CompanyName, o.OrderDate;
 
+-- Floating values beyond single precision (SQLite stores REAL, FLOAT and DOUBLE alike as
+-- 8-byte doubles), the infinities, and a NULL in every column.
+CREATE TABLE Readings (
+    ReadingID  INTEGER    NOT NULL PRIMARY KEY,
+    Ratio      REAL,
+    Reading    FLOAT,
+    Measure    DOUBLE,
+    TakenAt    TIMESTAMP,
+    TakenOn    DATE,
+    Note       TEXT
+);
+
+INSERT INTO Readings VALUES
+ (1, 0.123456789012, 16777217, 1e300, '2024-05-06 07:08:09', '2024-05-06', 'first'),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL),
+ (3, -1e-300, 9e999, -9e999, '2024-05-06', '1900-01-01', '');
+
+-- Column names that are alike after the name rule, keywords of the class languages, and a
+-- column named like its table.
+CREATE TABLE Clash (
+    ID          INTEGER      NOT NULL PRIMARY KEY,
+    "a b"       INTEGER,
+    a_b         INTEGER,
+    a_b_2       VARCHAR(5),
+    x           VARCHAR(5),
+    "x "        VARCHAR(5),
+    Clash       VARCHAR(5),
+    "2nd"       INTEGER,
+    class       VARCHAR(5),
+    String      VARCHAR(5),
+    Load        INTEGER,
+    "naïve €"   VARCHAR(5),
+    "say ""hi""" VARCHAR(5)
+);
+
+INSERT INTO Clash VALUES
+ (1, 1, 2, 'three', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"'),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+
 -- A wide, long table for benchmarks: 45 000 rows of 20 columns.
 CREATE TABLE EventLog (
     EventID     INTEGER        NOT NULL PRIMARY KEY,

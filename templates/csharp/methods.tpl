@@ -2,7 +2,7 @@
 // $CLASS_NAME$: reads a row of the table $TABLE_NAME$ (alias $ALIAS_NAME$) by its key, inserts
 // and updates rows through an ODBC data adapter on the data source $DSN_NAME$, and reads and
 // writes itself as XML in the layout of the XML data document: the root element $XML_ROOT$ holding one
-// $ALIAS_NAME$ element with one child element per column.
+// $XML_ALIAS_NAME$ element with one child element per column.
 using System;
 using System.Data;
 using System.Data.Odbc;
@@ -15,6 +15,8 @@ public class $CLASS_NAME$
 	private OdbcConnection connection;
 	private OdbcDataAdapter da;
 	private DataSet ds;
+	// Each column's name in the data source, then its element name in the XML data document.
+	private static readonly string[] XmlNames = new string[] { $XML_NAMES$ };
 $PROPERTIES$$PROPERTY$
 	public $CLASS_NAME$()
 	{
@@ -66,28 +68,58 @@ $OBJECT2DS$
 	// The object as an XML document.
 	public string GetXml()
 	{
-		DataSet xml = new DataSet("$XML_ROOT$");
-		DataTable table = Schema().Clone();
+		DataSet xml = new DataSet(System.Xml.XmlConvert.DecodeName("$XML_ROOT$"));
+		DataTable table = XmlTable();
 		xml.Tables.Add(table);
 		DataRow row = table.NewRow();
 $OBJECT2DS$
 		table.Rows.Add(row);
+		RenameXmlColumns(table, 0, 1);
 		System.IO.StringWriter writer = new System.IO.StringWriter();
 		xml.WriteXml(writer);
 		return writer.ToString();
 	}
 
-	// Sets the object from the first $ALIAS_NAME$ element of such a document.
+	// Sets the object from the first $XML_ALIAS_NAME$ element of such a document.
 	public void SetXml(string text)
 	{
-		DataSet xml = new DataSet("$XML_ROOT$");
-		xml.Tables.Add(Schema().Clone());
+		DataSet xml = new DataSet(System.Xml.XmlConvert.DecodeName("$XML_ROOT$"));
+		DataTable table = XmlTable();
+		RenameXmlColumns(table, 0, 1);
+		xml.Tables.Add(table);
 		xml.ReadXml(new System.IO.StringReader(text), XmlReadMode.IgnoreSchema);
-		DataTable table = xml.Tables["$ALIAS_NAME$"];
 		if (table.Rows.Count == 0)
-			throw new ArgumentException("No $ALIAS_NAME$ element in the document.");
+			throw new ArgumentException("No $XML_ALIAS_NAME$ element in the document.");
+		RenameXmlColumns(table, 1, 0);
 		DataRow row = table.Rows[0];
 $DS2OBJECT$
+	}
+
+	// The document's row element as a table: one text column per column, named as the data
+	// source names it.
+	private static DataTable XmlTable()
+	{
+		DataTable table = new DataTable(System.Xml.XmlConvert.DecodeName("$XML_ALIAS_NAME$"));
+		for (int i = 0; i < XmlNames.Length; i += 2)
+			table.Columns.Add(XmlNames[i]);
+		return table;
+	}
+
+	// Renames every column from one name of its pair to the other, through names no column
+	// holds, since one column's name in the data source may be another's element name.
+	private static void RenameXmlColumns(DataTable table, int from, int to)
+	{
+		for (int i = 0; i < XmlNames.Length; i += 2)
+			table.Columns[XmlColumnName(i + from)].ColumnName = "\u0001" + i;
+		for (int i = 0; i < XmlNames.Length; i += 2)
+			table.Columns["\u0001" + i].ColumnName = XmlColumnName(i + to);
+	}
+
+	// A column's name in the data source (even index) or its element name as the data set
+	// spells it before encoding it again (odd index).
+	private static string XmlColumnName(int index)
+	{
+		return index % 2 == 0 ? XmlNames[index] : System.Xml.XmlConvert.DecodeName(XmlNames[index]);
 	}
 
 	// The table's columns as the data source describes them.

@@ -1,8 +1,8 @@
 // $COPIRIGHT$
 // $CLASS_NAME$: a bean over the table $TABLE_NAME$ (alias $ALIAS_NAME$). It reads a row by its
 // key, inserts and updates rows through JDBC, and reads and writes itself as XML in the layout
-// of the XML data document: the root element $XML_ROOT$ holding one $ALIAS_NAME$ element with one child
-// element per column.
+// of the XML data document: the root element $XML_ROOT$ holding one $XML_ALIAS_NAME$ element with one
+// child element per column.
 import java.sql.*;
 
 class $CLASS_NAME$ implements java.io.Serializable {
@@ -61,7 +61,7 @@ $LOAD_FIELD_ASSIGN$
         .newDocumentBuilder().newDocument();
     org.w3c.dom.Element root = doc.createElement("$XML_ROOT$");
     doc.appendChild(root);
-    org.w3c.dom.Element first = doc.createElement("$ALIAS_NAME$");
+    org.w3c.dom.Element first = doc.createElement("$XML_ALIAS_NAME$");
     root.appendChild(first);
 $GET_XML$
     javax.xml.transform.Transformer transformer =
@@ -73,14 +73,14 @@ $GET_XML$
     return out.toString();
   }
 
-  // Sets the bean from the first $ALIAS_NAME$ element of such a document.
+  // Sets the bean from the first $XML_ALIAS_NAME$ element of such a document.
   public void fromXml(String xml) throws Exception {
     org.w3c.dom.Document doc = javax.xml.parsers.DocumentBuilderFactory.newInstance()
         .newDocumentBuilder()
         .parse(new org.xml.sax.InputSource(new java.io.StringReader(xml)));
-    org.w3c.dom.NodeList rows = doc.getDocumentElement().getElementsByTagName("$ALIAS_NAME$");
+    org.w3c.dom.NodeList rows = doc.getDocumentElement().getElementsByTagName("$XML_ALIAS_NAME$");
     if (rows.getLength() == 0) {
-      throw new IllegalArgumentException("No $ALIAS_NAME$ element in the document");
+      throw new IllegalArgumentException("No $XML_ALIAS_NAME$ element in the document");
     }
     org.w3c.dom.Element firstElement = (org.w3c.dom.Element) rows.item(0);
 $SET_XML$
@@ -107,9 +107,28 @@ $SET_XML$
       Object value) {
     org.w3c.dom.Element node = doc.createElement(name);
     if (value != null) {
-      node.appendChild(doc.createTextNode(value.toString()));
+      node.appendChild(doc.createTextNode(xmlText(value)));
     }
     parent.appendChild(node);
+  }
+
+  // A value as the XML data document writes it: whole numbers without a fraction or exponent,
+  // the special values as XML Schema spells them.
+  private static String xmlText(Object value) {
+    if (!(value instanceof Double)) {
+      return value.toString();
+    }
+    double number = (Double) value;
+    if (Double.isNaN(number)) {
+      return "NaN";
+    }
+    if (Double.isInfinite(number)) {
+      return number > 0 ? "INF" : "-INF";
+    }
+    if (number == Math.rint(number)) {
+      return new java.math.BigDecimal(number).toPlainString();
+    }
+    return value.toString();
   }
 
   // The value of the named child element as the type of the column, or null.
@@ -118,7 +137,9 @@ $SET_XML$
     if (nodes.getLength() == 0) {
       return null;
     }
-    String text = nodes.item(0).getTextContent().trim();
+    // Text keeps its blanks; numbers and dates may stand between blanks.
+    String text = nodes.item(0).getTextContent();
+    String trimmed = text.trim();
     if (text.isEmpty()) {
       return null;
     }
@@ -129,15 +150,31 @@ $SET_XML$
         case Types.DOUBLE:
         case Types.DECIMAL:
         case Types.NUMERIC:
-          return Double.valueOf(text);
+          return parseNumber(trimmed);
         case Types.DATE:
         case Types.TIMESTAMP:
-          return Date.valueOf(text.length() > 10 ? text.substring(0, 10) : text);
+          // A Date holds no era and no infinity: such a value reads as none, not as another day.
+          if (trimmed.endsWith(" BC")) {
+            return null;
+          }
+          return Date.valueOf(trimmed.length() > 10 ? trimmed.substring(0, 10) : trimmed);
         default:
           return text;
       }
     } catch (IllegalArgumentException e) {
       return null;
+    }
+  }
+
+  // A number as the XML data document writes it, the special values included.
+  private static Double parseNumber(String text) {
+    switch (text) {
+      case "INF":
+        return Double.POSITIVE_INFINITY;
+      case "-INF":
+        return Double.NEGATIVE_INFINITY;
+      default:
+        return Double.valueOf(text);
     }
   }
 }

@@ -2,7 +2,7 @@
 ' $CLASS_NAME$: reads a row of the table $TABLE_NAME$ (alias $ALIAS_NAME$) by its key, inserts
 ' and updates rows through an ODBC data adapter on the data source $DSN_NAME$, and reads and
 ' writes itself as XML in the layout of the XML data document: the root element $XML_ROOT$ holding one
-' $ALIAS_NAME$ element with one child element per column.
+' $XML_ALIAS_NAME$ element with one child element per column.
 Option Strict Off
 Option Explicit On
 
@@ -16,6 +16,8 @@ Public Class $CLASS_NAME$
 	Private connection As OdbcConnection
 	Private da As OdbcDataAdapter
 	Private ds As DataSet
+	' Each column's name in the data source, then its element name in the XML data document.
+	Private Shared ReadOnly XmlNames As String() = {$XML_NAMES$}
 $PROPERTIES$$PROPERTY$
 	Public Sub New()
 		connection = New OdbcConnection(ConnectString)
@@ -64,29 +66,62 @@ $OBJECT2DS$
 
 	' The object as an XML document.
 	Public Function GetXml() As String
-		Dim xml As New DataSet("$XML_ROOT$")
-		Dim table As DataTable = Schema().Clone()
+		Dim xml As New DataSet(System.Xml.XmlConvert.DecodeName("$XML_ROOT$"))
+		Dim table As DataTable = XmlTable()
 		xml.Tables.Add(table)
 		Dim row As DataRow = table.NewRow()
 $OBJECT2DS$
 		table.Rows.Add(row)
+		RenameXmlColumns(table, 0, 1)
 		Dim writer As New System.IO.StringWriter()
 		xml.WriteXml(writer)
 		Return writer.ToString()
 	End Function
 
-	' Sets the object from the first $ALIAS_NAME$ element of such a document.
+	' Sets the object from the first $XML_ALIAS_NAME$ element of such a document.
 	Public Sub SetXml(ByVal text As String)
-		Dim xml As New DataSet("$XML_ROOT$")
-		xml.Tables.Add(Schema().Clone())
+		Dim xml As New DataSet(System.Xml.XmlConvert.DecodeName("$XML_ROOT$"))
+		Dim table As DataTable = XmlTable()
+		RenameXmlColumns(table, 0, 1)
+		xml.Tables.Add(table)
 		xml.ReadXml(New System.IO.StringReader(text), XmlReadMode.IgnoreSchema)
-		Dim table As DataTable = xml.Tables("$ALIAS_NAME$")
 		If table.Rows.Count = 0 Then
-			Throw New ArgumentException("No $ALIAS_NAME$ element in the document.")
+			Throw New ArgumentException("No $XML_ALIAS_NAME$ element in the document.")
 		End If
+		RenameXmlColumns(table, 1, 0)
 		Dim row As DataRow = table.Rows(0)
 $DS2OBJECT$
 	End Sub
+
+	' The document's row element as a table: one text column per column, named as the data
+	' source names it.
+	Private Shared Function XmlTable() As DataTable
+		Dim table As New DataTable(System.Xml.XmlConvert.DecodeName("$XML_ALIAS_NAME$"))
+		For i As Integer = 0 To XmlNames.Length - 1 Step 2
+			table.Columns.Add(XmlNames(i))
+		Next
+		Return table
+	End Function
+
+	' Renames every column from one name of its pair to the other, through names no column
+	' holds, since one column's name in the data source may be another's element name.
+	Private Shared Sub RenameXmlColumns(ByVal table As DataTable, ByVal source As Integer, ByVal target As Integer)
+		For i As Integer = 0 To XmlNames.Length - 1 Step 2
+			table.Columns(XmlColumnName(i + source)).ColumnName = ChrW(1) & i
+		Next
+		For i As Integer = 0 To XmlNames.Length - 1 Step 2
+			table.Columns(ChrW(1) & i).ColumnName = XmlColumnName(i + target)
+		Next
+	End Sub
+
+	' A column's name in the data source (even index) or its element name as the data set
+	' spells it before encoding it again (odd index).
+	Private Shared Function XmlColumnName(ByVal index As Integer) As String
+		If index Mod 2 = 0 Then
+			Return XmlNames(index)
+		End If
+		Return System.Xml.XmlConvert.DecodeName(XmlNames(index))
+	End Function
 
 	' The table's columns as the data source describes them.
 	Private Function Schema() As DataTable

@@ -1,7 +1,7 @@
 // The generated classes compile: the Java beans with javac, the C# classes with Mono's mcs, and
-// the VB6 and VB.NET classes pass the structure check (no compiler for them here). For every
-// table of the sample data source, for a table whose column names are as awkward as names get,
-// and through orvane-gen.
+// the VB6 and VB.NET classes pass the structure check (no compiler for them here), for tables
+// whose column names are as awkward and as hostile as names get. (Every table of the test
+// databases is compiled by OutputsWorkTest.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "ClassVbChecker.h"
-#include "SampleSource.h"
+#include "Programs.h"
 #include "TableBuilder.h"
 #include "TestSupport.h"
 #include "data/ConnectionText.h"
@@ -28,57 +28,13 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FindTool(const std::string& name) {
-    const std::string path = test::EnvOr("PATH", "/usr/bin:/bin");
-    std::size_t from = 0;
-    while (from <= path.size()) {
-        std::size_t end = path.find(':', from);
-        if (end == std::string::npos) end = path.size();
-        const fs::path candidate = fs::path(path.substr(from, end - from)) / name;
-        if (!candidate.empty() && access(candidate.c_str(), X_OK) == 0) return candidate.string();
-        from = end + 1;
-    }
-    return {};
-}
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct RunResult {
-    int status = -1;
-    std::string output;
-};
-
-// Runs a program with its arguments, standard output and error together. env: extra
-// "NAME=value " assignments for this run only.
-RunResult RunProgram(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = env;
-    for (const std::string& arg : args) command += Quote(arg) + " ";
-    command += "2>&1";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-    result.status = pclose(pipe);
-    return result;
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    ASSERT_TRUE(out.good()) << path;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::CompileAll;
+using test::FindTool;
+using test::Quote;
+using test::ReadFile;
+using test::RunProgram;
+using test::RunResult;
+using test::WriteFile;
 
 class ClassCompile : public ::testing::Test {
   protected:
@@ -107,49 +63,6 @@ class ClassCompile : public ::testing::Test {
         WriteFile(base + ".cs", generator_.GenCSharp());
         WriteFile(base + ".cls", generator_.GenVB());
         WriteFile(base + ".vb", generator_.GenVbNet());
-    }
-
-    // Compiles and checks every class written to folder.
-    static void CompileAll(const fs::path& folder) {
-        std::vector<std::string> java, csharp;
-        const test::ClassVbChecker vb6(test::ClassVbChecker::Vb6Names());
-        const test::ClassVbChecker vbnet(test::ClassVbChecker::VbNetNames());
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            const fs::path& file = entry.path();
-            const std::string extension = file.extension().string();
-            if (extension == ".java") java.push_back(file.string());
-            if (extension == ".cs") csharp.push_back(file.string());
-            if (extension == ".cls" || extension == ".vb") {
-                const auto problems = (extension == ".cls" ? vb6 : vbnet).Check(ReadFile(file));
-                for (const std::string& problem : problems)
-                    ADD_FAILURE() << file << ": " << problem;
-            }
-        }
-        ASSERT_FALSE(java.empty());
-        ASSERT_FALSE(csharp.empty());
-
-        const std::string javac = FindTool("javac");
-        if (javac.empty()) {
-            ADD_FAILURE() << "javac is missing: run scripts/setup.sh (openjdk-17-jdk-headless)";
-        } else {
-            const fs::path classes = folder / "classes";
-            fs::create_directories(classes);
-            std::vector<std::string> args = {javac, "-encoding", "UTF-8", "-d", classes.string()};
-            args.insert(args.end(), java.begin(), java.end());
-            const RunResult result = RunProgram(args);
-            EXPECT_EQ(result.status, 0) << result.output;
-        }
-        const std::string mcs = FindTool("mcs");
-        if (mcs.empty()) {
-            ADD_FAILURE() << "mcs is missing: run scripts/setup.sh (mono-mcs)";
-        } else {
-            std::vector<std::string> args = {mcs, "-target:library", "-r:System.Data",
-                                             "-r:System.Xml",
-                                             "-out:" + (folder / "classes.dll").string()};
-            args.insert(args.end(), csharp.begin(), csharp.end());
-            const RunResult result = RunProgram(args);
-            EXPECT_EQ(result.status, 0) << result.output;
-        }
     }
 
     std::shared_ptr<Config> config_ = std::make_shared<Config>();
@@ -271,48 +184,6 @@ TEST_F(ClassCompile, HostileNamesAndLoginCompileAndLoadWithoutSideEffects) {
         << csharpRun.output;
     // Neither payload ran.
     EXPECT_TRUE(fs::is_empty(run));
-}
-
-TEST_F(ClassCompile, EverySampleTable) {
-    test::SampleSource source;
-    int tables = 0;
-    for (const DbCatalog::Folder& folder : source.Catalog().folders) {
-        if (folder.name == "System Tables") continue;
-        for (const DbCatalog::Table& table : folder.tables) {
-            ASSERT_FALSE(table.columns.empty()) << table.fullName;
-            auto loaded = source.Load(table.fullName, {}, 3, true, {table.columns.front()});
-            loaded->SetAlias(loaded->Name());
-            ASSERT_EQ(loaded->PKs().Count(), 1u) << table.fullName;
-            Generate(loaded);
-            ++tables;
-        }
-    }
-    EXPECT_GE(tables, 7);
-    CompileAll(dir_);
-}
-
-TEST_F(ClassCompile, ThroughOrvaneGen) {
-    const fs::path tool = fs::path(test::EnvOr("ORVANE_BIN_DIR", "")) / "orvane-gen";
-    ASSERT_TRUE(fs::exists(tool)) << tool << " is not built";
-    const std::vector<std::pair<std::string, std::string>> tables = {
-        {"Customers", "CustomerID"},
-        {"[Order Details]", "OrderID,ProductID"},
-        {"[Price$History]", "ProductID,ValidFrom"},
-        {"EventLog", "EventID"},
-    };
-    for (const auto& [table, keys] : tables) {
-        const RunResult result =
-            RunProgram({tool.string(), "--dsn", "OrvaneSample", "--table", table, "--keys", keys,
-                        "--screens", "vb,java,vbnet,csharp", "--out", dir_, "--quiet"},
-                       // What orvane-gen leaves allocated is its own tests' business; here only
-                       // the classes it writes matter.
-                       "ASAN_OPTIONS=detect_leaks=0 ");
-        ASSERT_EQ(result.status, 0) << table << ": " << result.output;
-    }
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) ++files;
-    EXPECT_EQ(files, 16);
-    CompileAll(dir_);
 }
 
 }  // namespace

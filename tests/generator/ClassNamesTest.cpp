@@ -106,7 +106,8 @@ TEST(ClassNames, MendOnlyWhatWouldNotCompile) {
         {VB_CODE,
          {{.name = "say \"hi\"", .type = adVarChar}},
          "SET_XML",
-         {"getNodeData(objNode, \"say_\"\"hi\"\"\")"}},
+         // The XML data document's element name.
+         {"getNodeData(objNode, \"say__x0022_hi_x0022_\")"}},
         {VBNET_CODE,
          {{.name = "GetType", .type = adVarChar}},
          "PROPERTIES",

@@ -103,11 +103,27 @@ class ClassSkeleton : public ::testing::Test {
 };
 
 TEST_F(ClassSkeleton, ClassTemplateEntriesInOrder) {
-    const std::vector<std::string> dotNet = {
-        "TABLE_NAME",    "ALIAS_NAME",          "CONNECT_STRING",      "FIELD_NAME", "FIELD_TYPE",
-        "COPIRIGHT",     "INIT_ADD_PARAMETERS", "INIT_SET_PARAMETERS", "PROPERTIES", "PROPERTY",
-        "PK_PARAMETERS", "PK_CONDITION",        "LOAD_FIELD_ASSIGN",   "CLASS_NAME", "XML_ROOT",
-        "DSN_NAME",      "OBJECT2DS",           "LOAD_SET_PARAMETERS", "DS2OBJECT"};
+    const std::vector<std::string> dotNet = {"TABLE_NAME",
+                                             "ALIAS_NAME",
+                                             "CONNECT_STRING",
+                                             "FIELD_NAME",
+                                             "FIELD_TYPE",
+                                             "COPIRIGHT",
+                                             "INIT_ADD_PARAMETERS",
+                                             "INIT_SET_PARAMETERS",
+                                             "PROPERTIES",
+                                             "PROPERTY",
+                                             "PK_PARAMETERS",
+                                             "PK_CONDITION",
+                                             "LOAD_FIELD_ASSIGN",
+                                             "CLASS_NAME",
+                                             "XML_ROOT",
+                                             "DSN_NAME",
+                                             "OBJECT2DS",
+                                             "LOAD_SET_PARAMETERS",
+                                             "DS2OBJECT",
+                                             "XML_ALIAS_NAME",
+                                             "XML_NAMES"};
     const std::vector<std::pair<int, std::vector<std::string>>> cases = {
         {VB_CODE,
          {"CLASS_NAME", "COPIRIGHT", "TABLE_NAME", "ALIAS_NAME", "PROPERTIES", "CONNECT_STRING",
@@ -118,7 +134,7 @@ TEST_F(ClassSkeleton, ClassTemplateEntriesInOrder) {
          {"TABLE_NAME", "ALIAS_NAME", "CONNECT_STRING", "FIELD_NAME", "FIELD_TYPE", "COPIRIGHT",
           "INSERT_FIELD_VALUES", "INSERT_FIELD_NAMES", "PROPERTIES", "UPDATE_FIELD_ASSIGN",
           "PK_PARAMETERS", "PK_CONDITION", "LOAD_FIELD_ASSIGN", "CLASS_NAME", "XML_ROOT", "SET_XML",
-          "GET_XML", ""}},
+          "GET_XML", "XML_ALIAS_NAME", ""}},
         {CSHARP_CODE, dotNet},
         {VBNET_CODE, dotNet},
     };
@@ -215,6 +231,7 @@ TEST_F(ClassSkeleton, JavaWorkingTexts) {
          "\t\taddNode(doc,first,\"Price\",i_Price);\r\n"},
         {"CLASS_NAME", "ShopBean"},
         {"XML_ROOT", "ShopList"},
+        {"XML_ALIAS_NAME", "Shop"},
         // The connection dialog's text is code already: quoted arguments.
         {"CONNECT_STRING", "\"jdbc:odbc:Shop\",\"u\",\"p\""},
     };
@@ -244,6 +261,11 @@ TEST_F(ClassSkeleton, DotNetWorkingTexts) {
     EXPECT_EQ(Param("DSN_NAME"), "Shop");
     EXPECT_EQ(Param("CONNECT_STRING"), "\"DSN=Shop; user_id=u; password=p;\"");
     EXPECT_EQ(Param("LOAD_FIELD_ASSIGN").rfind("\r\n                i_ID = new Double(", 0), 0u);
+    // The data source's names beside the XML data document's element names.
+    EXPECT_EQ(
+        Param("XML_NAMES"),
+        "\"ID\", \"ID\", \"Name\", \"Name\", \"Order Date\", \"Order_Date\", \"Price\", \"Price\"");
+    EXPECT_EQ(Param("XML_ALIAS_NAME"), "Shop");
 
     Run(VBNET_CODE, ShopTable({"ID"}));
     EXPECT_EQ(Param("OBJECT2DS"),
@@ -258,6 +280,11 @@ TEST_F(ClassSkeleton, DotNetWorkingTexts) {
     EXPECT_EQ(Param("CONNECT_STRING"), "Provider=MSDASQL; DSN=Shop");
     // Java syntax and Java member names, exactly as in the bean.
     EXPECT_EQ(Param("LOAD_FIELD_ASSIGN").rfind("\r\n                i_ID = new Double(", 0), 0u);
+    // The data source's names beside the XML data document's element names.
+    EXPECT_EQ(
+        Param("XML_NAMES"),
+        "\"ID\", \"ID\", \"Name\", \"Name\", \"Order Date\", \"Order_Date\", \"Price\", \"Price\"");
+    EXPECT_EQ(Param("XML_ALIAS_NAME"), "Shop");
 }
 
 struct KeyCase {

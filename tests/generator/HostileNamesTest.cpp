@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "Programs.h"
 #include "SchemaFixture.h"
 #include "TestSupport.h"
-#include "XmlLint.h"
 #include "core/Host.h"
 #include "data/Connection.h"
 #include "generator/MakeAlias.h"
@@ -122,7 +122,8 @@ class HostileNames : public SchemaFixture {
 };
 
 TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse) {
-    if (!HaveXmlLint()) GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
+    if (FindTool("xmllint").empty())
+        GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
     const std::string file = dir_ + "/hostile.db";
     {
         data::Connection setup;
@@ -165,22 +166,22 @@ TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse)
         const std::string base = dir_ + "/s" + std::to_string(k);
         const char* const kinds[] = {".xsd", ".biz", ".dtd", ".xml"};
         for (int screen = 0; screen <= 3; ++screen)
-            WriteTextFile(base + kinds[screen], screens[screen]);
+            WriteFile(base + kinds[screen], screens[screen]);
         for (const char* kind : {".xsd", ".biz"}) {
-            const LintResult comments =
-                RunShell("xmllint --xpath 'count(/comment())' " + ShellQuote(base + kind));
+            const RunResult comments =
+                RunProgram({"xmllint", "--xpath", "count(/comment())", base + kind});
             EXPECT_EQ(comments.output, "2\n") << kind;
         }
-        const LintResult valid = XmlLint("--dtdvalid", base + ".dtd", base + ".xml");
+        const RunResult valid =
+            RunProgram({"xmllint", "--noout", "--dtdvalid", base + ".dtd", base + ".xml"});
         EXPECT_EQ(valid.status, 0) << valid.output;
 
         // The script, run as a user would, against a database that holds another table.
         const std::string target = base + ".db";
-        WriteTextFile(base + ".sql", screens[4]);
-        RunShell("sqlite3 " + ShellQuote(target) +
-                 " 'create table victim (v); insert into victim values (1)'");
-        const LintResult run =
-            RunShell("sqlite3 " + ShellQuote(target) + " < " + ShellQuote(base + ".sql"));
+        WriteFile(base + ".sql", screens[4]);
+        RunProgram({"sqlite3", target, "create table victim (v); insert into victim values (1)"});
+        const RunResult run =
+            RunProgram({"sh", "-c", "sqlite3 " + Quote(target) + " < " + Quote(base + ".sql")});
         data::Connection result;
         result.Open("Driver=SQLite3;Database=" + target + ";");
         EXPECT_EQ(TableNames(result), (std::set<std::string>{"victim", name}));

@@ -32,6 +32,28 @@ std::string XsdElement(const std::string& name, const std::string& type, const s
            Expand("\n~~~~~~~~~</xs:restriction>\n~~~~~~~~</xs:simpleType>\n~~~~~~~</xs:element>\n");
 }
 
+// The same for a column whose document holds texts its type does not take: a union of the
+// restricted type and a string type with one pattern per such text.
+std::string XsdUnion(const std::string& name, const std::string& type, const std::string& min,
+                     const std::string& facets, const std::vector<std::string>& patterns) {
+    std::string texts;
+    for (const std::string& pattern : patterns) {
+        texts += (texts.empty() ? "" : "\n") + std::string("~~~~~~~~~~~~<xs:pattern value=\"") +
+                 pattern + "\"/>";
+    }
+    return Expand("~~~~~~~<xs:element name=\"" + name + "\" minOccurs=\"" + min +
+                  "\" maxOccurs=\"1\">\n~~~~~~~~<xs:simpleType>\n~~~~~~~~~<xs:union>\n"
+                  "~~~~~~~~~~<xs:simpleType>\n~~~~~~~~~~~<xs:restriction base=\"xs:" +
+                  type + "\">\n") +
+           facets +
+           Expand(
+               "\n~~~~~~~~~~~</xs:restriction>\n~~~~~~~~~~</xs:simpleType>\n"
+               "~~~~~~~~~~<xs:simpleType>\n~~~~~~~~~~~<xs:restriction base=\"xs:string\">\n" +
+               texts +
+               "\n~~~~~~~~~~~</xs:restriction>\n~~~~~~~~~~</xs:simpleType>\n"
+               "~~~~~~~~~</xs:union>\n~~~~~~~~</xs:simpleType>\n~~~~~~~</xs:element>\n");
+}
+
 std::string XsdSchema(const std::string& table, const std::string& root, const std::string& row,
                       const std::string& elements) {
     return Expand(std::string(kXsdHead) + "<!-- Table: " + table + " -->\n" +
@@ -121,21 +143,28 @@ TEST_F(SchemaTextTest, XsdOfTwelveColumns) {
         return Expand("~~~~~~~~~~<xs:minLength value=\"0\"/>\n~~~~~~~~~~<xs:maxLength value=\"" +
                       std::to_string(size) + "\"/>");
     };
-    const std::string elements =
-        XsdElement("Id", "int", "1", digits10) +
-        XsdElement("Big", "int", "0",
-                   Expand("~~~~~~~~~~<xs:totalDigits value=\"19\"/>\n"
-                          "~~~~~~~~~~<xs:fractionDigits value=\"0\"/>")) +
-        XsdElement("Small", "int", "1",
-                   Expand("~~~~~~~~~~<xs:totalDigits value=\"5\"/>\n"
-                          "~~~~~~~~~~<xs:fractionDigits value=\"0\"/>")) +
-        XsdElement("Price", "float", "0", "") + XsdElement("Ratio", "float", "0", "") +
-        XsdElement("Amount", "float", "0", "") + XsdElement("Day", "date", "0", collapse) +
-        XsdElement("Stamp", "date", "0", collapse) +
-        XsdElement("Clock", "string", "0", lengths(8)) +
-        XsdElement("Blob", "base64Binary", "0", lengths(16)) +
-        XsdElement("Unit_Name_", "string", "1", lengths(40)) +
-        XsdElement("_x0031_st", "string", "0", lengths(2));
+    // A NULL's empty element, and a date's time of day, era and infinities.
+    const std::string day = R"(\d{4}-(0[1-9]|1[0-2])-(0[1-9]|[12]\d|3[01]))";
+    const std::string time = R"(([01]\d|2[0-3]):[0-5]\d:[0-5]\d)";
+    const std::vector<std::string> dates = {day + " " + time, day + "( " + time + ")? BC",
+                                            "-?infinity", ""};
+    const std::string elements = XsdElement("Id", "int", "1", digits10) +
+                                 XsdUnion("Big", "long", "0",
+                                          Expand("~~~~~~~~~~~~<xs:totalDigits value=\"19\"/>\n"
+                                                 "~~~~~~~~~~~~<xs:fractionDigits value=\"0\"/>"),
+                                          {""}) +
+                                 XsdElement("Small", "int", "1",
+                                            Expand("~~~~~~~~~~<xs:totalDigits value=\"5\"/>\n"
+                                                   "~~~~~~~~~~<xs:fractionDigits value=\"0\"/>")) +
+                                 XsdUnion("Price", "float", "0", "", {""}) +
+                                 XsdUnion("Ratio", "double", "0", "", {""}) +
+                                 XsdUnion("Amount", "float", "0", "", {""}) +
+                                 XsdUnion("Day", "date", "0", "\t\t" + collapse, dates) +
+                                 XsdUnion("Stamp", "date", "0", "\t\t" + collapse, dates) +
+                                 XsdElement("Clock", "string", "0", lengths(8)) +
+                                 XsdElement("Blob", "base64Binary", "0", lengths(16)) +
+                                 XsdElement("Unit_Name_", "string", "1", lengths(40)) +
+                                 XsdElement("_x0031_st", "string", "0", lengths(2));
     auto table = MakeTable("Mixed", "Mixed", columns, {});
     EXPECT_EQ(Run(XSD_CODE, table), XsdSchema("Mixed", "MixedSet", "Mixed", elements));
 }
@@ -182,7 +211,7 @@ TEST_F(SchemaTextTest, BizOfTwelveColumnsSplitsBoundsFromTypes) {
     std::string elements;
     std::string types;
     const int codes[] = {3, 20, 2, 131, 5, 14, 133, 7, 135, 134, 204, 200};
-    const char* const xsdTypes[] = {"int",  "int",  "int",  "float",  "float",        "float",
+    const char* const xsdTypes[] = {"int",  "long", "int",  "float",  "double",       "float",
                                     "date", "date", "date", "string", "base64Binary", "string"};
     for (int j = 0; j < 12; ++j) {
         const std::string name = "c" + std::to_string(j + 1);

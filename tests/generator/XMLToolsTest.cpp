@@ -71,8 +71,15 @@ TEST(XMLTools, XmlNameEscapesOnlyWhatIsInvalid) {
         {"a/b(c)", "a_x002F_b_x0028_c_x0029_"},
         {"\xC2\xB7x", "_x00B7_x"},
         {"x\xEF\xBF\xBF", "x_xFFFF_"},
+        // Letters only later XML editions take: libxml2's schema types reject them.
+        {"na\xC3\xAFve\xE2\x82\xAC", "na\xC3\xAFve_x20AC_"},
+        {"\xC3\x9F\xC8\x98", "\xC3\x9F_x0218_"},
         {"a\xFF", "a_x00FF_"},
         {"\xF3\xB0\x80\x80", "_x000F0000_"},
+        // Text that reads as an escape has its "_" escaped, so decoding gives the name back.
+        {"a_x0041_b", "a_x005F_x0041_b"},
+        {"_x00000041_", "_x005F_x00000041_"},
+        {"_x004_", "_x004_"},
         // A rule that blanks names still leaves a tag name.
         {"", "_"},
     };

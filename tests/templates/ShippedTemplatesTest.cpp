@@ -29,7 +29,7 @@ TEST(ShippedTemplates, EveryTemplateEndsItsLinesWithCrLf) {
             }
         }
     }
-    EXPECT_EQ(templates, 17);
+    EXPECT_EQ(templates, 18);
 }
 
 }  // namespace

@@ -1,0 +1,251 @@
+// The outputs work where they go: every table of every test database, generated with default
+// settings and the rows it holds, gives XML data that validates against its XML Schema and its
+// DTD (xmllint), Java beans that compile and read and write that document through the JDK
+// (XmlReadWrite.java, no database), C# classes that compile (mcs) and VB classes that pass the
+// structure check. Values at the edges of their types come through exactly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Programs.h"
+#include "SchemaFixture.h"
+#include "TableBuilder.h"
+#include "TestSupport.h"
+#include "data/Connection.h"
+#include "generator/MakeAlias.h"
+#include "model/ConnectionManager.h"
+#include "model/ConnectionTexts.h"
+#include "model/DbCatalog.h"
+#include "model/ODBCTable.h"
+#include "model/PlainTreeNode.h"
+
+namespace orvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A database engine of the test environment; adding one is adding a row here.
+struct Engine {
+    std::string label;
+    ConnectionInput input;
+};
+
+const std::vector<Engine>& Engines() {
+    static const std::vector<Engine> engines = {
+        {"SQLite", {"OrvaneSample", "", "", "", "", ""}},
+        {"PostgreSQL", {"OrvanePgTest", "orvane", "orvane_pw", "", "", ""}},
+    };
+    return engines;
+}
+
+// An element of a table's XML data that must hold exactly this text in some row.
+struct ExactValue {
+    std::string engine;
+    std::string alias;
+    std::string element;
+    std::string text;
+};
+
+const std::vector<ExactValue>& ExactValues() {
+    static const std::vector<ExactValue> values = {
+        {"SQLite", "Readings", "Ratio", "0.123456789012"},
+        {"SQLite", "Readings", "Reading", "16777217"},
+        {"SQLite", "Readings", "Measure", "1e+300"},
+        {"SQLite", "Readings", "Reading", "INF"},
+        {"SQLite", "Readings", "Measure", "-INF"},
+        {"SQLite", "Readings", "TakenAt", "2024-05-06 07:08:09"},
+        {"SQLite", "Products", "Barcode", "9223372036854775807"},
+        {"PostgreSQL", "AllTypes", "Big", "9000000000"},
+        {"PostgreSQL", "AllTypes", "Big", "-9223372036854775808"},
+        {"PostgreSQL", "AllTypes", "Exact", "1234567890123456.7890"},
+        {"PostgreSQL", "AllTypes", "Unbounded", "123456789012345678901234567890.123456789"},
+        {"PostgreSQL", "AllTypes", "Unbounded", "INF"},
+        {"PostgreSQL", "AllTypes", "Cash", "92233720368547758.07"},
+        {"PostgreSQL", "AllTypes", "Cash", "-92233720368547758.08"},
+        {"PostgreSQL", "AllTypes", "Single", "3.4e+38"},
+        {"PostgreSQL", "AllTypes", "Single", "-INF"},
+        {"PostgreSQL", "AllTypes", "Double", "0.123456789012"},
+        {"PostgreSQL", "AllTypes", "Double", "NaN"},
+        {"PostgreSQL", "AllTypes", "Day", "4713-01-01 BC"},
+        {"PostgreSQL", "AllTypes", "Day", "infinity"},
+        {"PostgreSQL", "AllTypes", "Moment", "0044-03-15 12:00:00 BC"},
+        {"PostgreSQL", "AllTypes", "Moment", "2024-05-06 07:08:09"},
+        {"PostgreSQL", "AllTypes", "MomentTz", "-infinity"},
+        {"PostgreSQL", "AllTypes", "Unsized", std::string(300, 'x')},
+        {"PostgreSQL", "Clash", "Clash_2", "seven"},
+        {"PostgreSQL", "Clash", "a_b_4", "four"},
+    };
+    return values;
+}
+
+constexpr int kMostRows = 20;
+
+// The first line of a tool's complaint, with the file's folder taken off.
+std::string FirstLine(const RunResult& result, const std::string& folder) {
+    std::string line = result.output.substr(0, result.output.find('\n'));
+    for (std::size_t at = line.find(folder); at != std::string::npos; at = line.find(folder)) {
+        line.erase(at, folder.size() + 1);
+    }
+    return line;
+}
+
+std::string ClassNameOf(const std::string& java) {
+    const std::size_t at = java.find("\nclass ") + 7;
+    return java.substr(at, java.find(' ', at) - at);
+}
+
+class OutputsWork : public SchemaFixture {
+  protected:
+    void SetUp() override {
+        SchemaFixture::SetUp();
+        dir_ = MakeTempDir("orvane-outputs-");
+        generator_.Activate();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Writes a table's outputs to folder as Save All names them (xmllint takes no blank in a
+    // DTD's file name: the memory tables give a name of their own) and checks the XML data
+    // against its schema and DTD. Returns the name.
+    std::string WriteAndValidate(const std::shared_ptr<ODBCTable>& table, const fs::path& folder,
+                                 const std::string& name = "") {
+        const std::string fileName = name.empty() ? table->Alias() : name;
+        const std::string base = (folder / fileName).string();
+        const std::pair<int, const char*> files[] = {
+            {XML_CODE, ".xml"}, {XSD_CODE, ".xsd"},   {DTD_CODE, ".dtd"},  {BIZ_CODE, ".biz"},
+            {VB_CODE, ".cls"},  {JAVA_CODE, ".java"}, {VBNET_CODE, ".vb"}, {CSHARP_CODE, ".cs"}};
+        for (const auto& [screen, extension] : files)
+            WriteFile(base + extension, Run(screen, table));
+        const std::string where = folder.filename().string() + " " + table->Name() + ": ";
+        // The XDR schema has no validator here: it must be well-formed.
+        const std::vector<std::vector<std::string>> checks = {
+            {"--schema", base + ".xsd", base + ".xml"},
+            {"--dtdvalid", base + ".dtd", base + ".xml"},
+            {base + ".biz"},
+        };
+        for (const std::vector<std::string>& check : checks) {
+            std::vector<std::string> command = {"xmllint", "--noout"};
+            command.insert(command.end(), check.begin(), check.end());
+            const RunResult lint = RunProgram(command);
+            EXPECT_EQ(lint.status, 0) << where << FirstLine(lint, folder.string());
+        }
+        return fileName;
+    }
+
+    // Compiles every class in folder, then runs each bean over its document.
+    static void CompileAndReadBack(const fs::path& folder,
+                                   const std::vector<std::string>& aliases) {
+        CompileAll(folder);
+        const std::string classes = (folder / "classes").string();
+        const RunResult built =
+            RunProgram({"javac", "-d", classes,
+                        EnvOr("ORVANE_SOURCE_DIR", ".") + "/tests/generator/XmlReadWrite.java"});
+        ASSERT_EQ(built.status, 0) << built.output;
+        std::vector<std::string> java = {"java", "-cp", classes, "XmlReadWrite"};
+        for (const std::string& alias : aliases) {
+            java.push_back(ClassNameOf(ReadFile(folder / (alias + ".java"))));
+            java.push_back((folder / (alias + ".xml")).string());
+        }
+        const RunResult readBack = RunProgram(java);
+        EXPECT_EQ(readBack.status, 0) << folder.filename().string() << ":\n" << readBack.output;
+    }
+
+    std::string dir_;
+};
+
+// Loads a table as the main window does: every column ticked, the first one the key, as many
+// rows as it holds (at most kMostRows), so no made-up row stands in the data.
+std::shared_ptr<ODBCTable> LoadAll(data::Connection& connection, const PlainTreeNode& node,
+                                   Generator& generator) {
+    const std::unique_ptr<data::RecordSet> count =
+        connection.Execute("select count(*) from " + node.Text());
+    PlainTreeNode ticked(node.Key(), node.Text(), ImageTable, true);
+    for (const auto& column : node.Children()) {
+        ticked.AddChild(column->Key(), column->Text(),
+                        column == node.Children().front() ? ImagePk : ImageField, true);
+    }
+    auto table = std::make_shared<ODBCTable>();
+    table->SetMaxRows(static_cast<std::int16_t>(
+        std::min(std::stoi(count->Field(std::size_t{0}).Value()), kMostRows)));
+    table->Activate();
+    const auto view = ticked.View();
+    if (!table->Load(&connection, view.get())) return nullptr;
+    table->SetAlias(MakeAlias(table->Name(), generator));
+    return table;
+}
+
+TEST_F(OutputsWork, EveryTableOfEveryEngine) {
+    for (const Engine& engine : Engines()) {
+        const fs::path folder = fs::path(dir_) / engine.label;
+        fs::create_directories(folder);
+        ConnectionManager manager;
+        ConnectionTexts::Compose(engine.input, manager);
+        data::Connection connection;
+        connection.Open(manager.ADOConnect());
+        const auto root = DbCatalog::Read(connection).BuildTree(engine.input.dsn);
+        std::vector<std::string> aliases;
+        for (const auto& tables : root->Children()) {
+            if (tables->Text() == "System Tables") continue;
+            for (const auto& node : tables->Children()) {
+                const auto table = LoadAll(connection, *node, generator_);
+                if (table == nullptr) {
+                    ADD_FAILURE() << engine.label << " " << node->Text() << ": cannot load";
+                    continue;
+                }
+                aliases.push_back(WriteAndValidate(table, folder));
+                const std::string xml = ReadFile(folder / (table->Alias() + ".xml"));
+                for (const ExactValue& value : ExactValues()) {
+                    if (value.engine != engine.label || value.alias != table->Alias()) continue;
+                    const std::string element = "<" + value.element + ">";
+                    EXPECT_NE(xml.find(element + value.text + "</"), std::string::npos)
+                        << engine.label << " " << node->Text() << ": no " << element << value.text;
+                }
+            }
+        }
+        EXPECT_GE(aliases.size(), 9u) << engine.label;
+        CompileAndReadBack(folder, aliases);
+    }
+}
+
+// What the databases do not vary: a root of its own (a suffix), aliases that are no XML names,
+// a table without rows, and data holding nothing but NULLs.
+TEST_F(OutputsWork, RootsAndAliasesOfEveryKind) {
+    const std::vector<ColumnSpec> columns = {
+        {.name = "ID", .type = data::adInteger, .precision = 10, .nullable = false},
+        {.name = "When", .type = data::adDBTimeStamp, .size = 19},
+        {.name = "Amount", .type = data::adNumeric, .precision = 10, .scale = 2},
+        {.name = "T", .type = data::adVarChar, .size = 5},
+    };
+    const std::vector<std::vector<std::optional<std::string>>> rows = {
+        {"1", "2024-05-06 07:08:09", "-12.50", "a<&b"},
+        {"2", std::nullopt, std::nullopt, std::nullopt},
+    };
+    struct Case {
+        std::string alias;
+        std::string suffix;
+        std::size_t rows;
+    };
+    const std::vector<Case> cases = {
+        {"T", "List", 2},
+        {"Order Details", "Set", 2},
+        {"Price$History#2", "", 2},
+        {"2024 Sales", "-2", 2},
+        {"T", "", 0},
+    };
+    for (const Case& c : cases) {
+        Screen(XML_CODE).Suffix = c.suffix;
+        Screen(DTD_CODE).Suffix = c.suffix;
+        auto table = MakeTable("T", c.alias, columns,
+                               {rows.begin(), rows.begin() + static_cast<long>(c.rows)});
+        const fs::path folder = fs::path(dir_) / std::to_string(&c - cases.data());
+        fs::create_directories(folder);
+        WriteAndValidate(table, folder, "t");
+    }
+}
+
+}  // namespace
+}  // namespace orvane::test
