@@ -90,6 +90,10 @@ TEST(FormatSqlValue, DateClassWritesTheIsoDateOrNull) {
         {"2004-01-31 10:60", false, "NULL"},
         {"2004-01-31 10:00:00.", false, "NULL"},
         {"2004-01-31 ", false, "NULL"},
+        // A date before the common era is no date AD; infinities are no dates.
+        {"2004-01-31 BC", false, "NULL"},
+        {"2004-01-31 10:00:00 BC", false, "NULL"},
+        {"-infinity", false, "NULL"},
         {"2004-01-31x", false, "NULL"},
         {"2004-01-31'); drop table x; --", false, "NULL"},
         {"garbage", false, "NULL"},
