@@ -39,7 +39,6 @@
 #include "main/QtTreeNode.h"
 #include "model/ConnectionManager.h"
 #include "model/DbCatalog.h"
-#include "model/ODBCTable.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
 #include "viewer/CtlSplitterEx.h"
@@ -70,7 +69,7 @@ QString ToQ(const std::string& text) { return QString::fromStdString(text); }
 struct TreeLoadAbandoned {};
 }  // namespace
 
-MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_Table(std::make_shared<ODBCTable>()) {
+MainForm::MainForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MainForm");
     setWindowTitle("Orvane");
     setWindowIcon(QIcon(Icons::Logo(64)));
@@ -91,9 +90,8 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_Table(std::make_sha
         loadError = error.what();
     }
     ApplyPaneSettings();
-    m_Generator.SetCurrentConfig(config_);
-    m_Generator.Notify = [this](const std::string& message) { RefreshStatus(ToQ(message)); };
-    m_Table->Notify = [this](const std::string& message) { RefreshStatus(ToQ(message)); };
+    workflow_.SetConfig(config_);
+    workflow_.SetNotify([this](const std::string& message) { RefreshStatus(ToQ(message)); });
     if (!loadError.isEmpty()) {
         QTimer::singleShot(0, this, [this, loadError] {
             Messages::Show(this, "Orvane Load Error: " + loadError, MsgNone);
@@ -101,7 +99,7 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_Table(std::make_sha
     }
 }
 
-MainForm::~MainForm() { m_Generator.DeActivate(); }
+MainForm::~MainForm() { workflow_.Stop(); }
 
 QAction* MainForm::AddAction(QMenu* menu, const char* name, const QString& caption,
                              const QKeySequence& shortcut) {
@@ -312,7 +310,8 @@ void MainForm::ApplyPaneSettings() {
 QString MainForm::MakeAlias(const QString& tableName) const {
     const std::string name = tableName.toStdString();
     // Without settings there is no SQL screen rule to apply.
-    return ToQ(config_ ? ::orvane::MakeAlias(name, m_Generator) : StripTableName(name));
+    return ToQ(config_ ? ::orvane::MakeAlias(name, workflow_.TheGenerator())
+                       : StripTableName(name));
 }
 
 void MainForm::SetBusy(bool busy) {
@@ -325,26 +324,18 @@ void MainForm::SetBusy(bool busy) {
 
 void MainForm::SetActive(bool active) {
     if (active) {
-        m_Generator.Activate();
-        m_Table->Activate();
+        workflow_.Start();
         generateButton_->setIcon(Icons::ToolIcon(Icons::Tool::Stop));
     } else {
-        m_Generator.DeActivate();
-        m_Table->DeActivate();
+        workflow_.Stop();
         generateButton_->setIcon(Icons::ToolIcon(Icons::Tool::Generate));
         RefreshStatus("");
     }
 }
 
-bool MainForm::CheckConnection() {
-    if (config_ && config_->ConnectionManager()->dbconn) return true;
-    Messages::Show(this, "Please Select Data source", MsgExclamation);
-    return false;
-}
-
 void MainForm::mnuToolsGenerate_Click() {
     for (CodePane* pane : txt_) pane->setCrLfText(QString());
-    if (m_Generator.isActive()) {
+    if (workflow_.IsActive()) {
         // A second press stops the run; its loops see the cleared flag at their next test.
         SetActive(false);
         return;
@@ -354,37 +345,31 @@ void MainForm::mnuToolsGenerate_Click() {
     SetBusy(true);
     SetActive(true);
     RefreshStatus("Generating...");
-    if (CheckConnection()) {
+    if (const auto stop = workflow_.CheckConnection()) {
+        Messages::Show(this, ToQ(stop->message), stop->style);
+        SetActive(false);
+        RefreshStatus("Done...");
+    } else {
         bool ok = false;
         const int rows = num_->text().trimmed().toInt(&ok);
         if (ok && rows >= std::numeric_limits<std::int16_t>::min() &&
             rows <= std::numeric_limits<std::int16_t>::max()) {
-            m_Table->SetMaxRows(static_cast<std::int16_t>(rows));
+            workflow_.SetMaxRows(static_cast<std::int16_t>(rows));
         }
-        RefreshStatus(QString("Loading first %1 records ...").arg(m_Table->MaxRows()));
+        RefreshStatus(QString("Loading first %1 records ...").arg(workflow_.MaxRows()));
         QTreeWidgetItem* checked = DbTree::GetCheckedTable(treeviewDB_);
         std::unique_ptr<QtTreeNode> node;
         if (checked != nullptr) node = std::make_unique<QtTreeNode>(checked);
-        auto connection = config_->ConnectionManager()->dbconn;
-        if (!m_Table->Load(connection.get(), node.get())) {
-            SetActive(false);
-        } else if (m_Table->Name().empty()) {
-            Messages::Show(this, "Please Select a table and a primary key.", MsgCritical);
-            SetActive(false);
-        } else if (m_Table->PKs().Empty()) {
-            Messages::Show(this,
-                           "Please Select a Primary Key for the [" + ToQ(m_Table->Name()) +
-                               "] table.\r\nDoubleclick one the primary key fields to select or "
-                               "unselect them.",
-                           MsgCritical);
+        if (const auto loadStop = workflow_.Load(node.get(), Alias_->text().toStdString())) {
+            if (!loadStop->message.empty()) {
+                Messages::Show(this, ToQ(loadStop->message), loadStop->style);
+            }
             SetActive(false);
         } else {
-            m_Table->SetAlias(Alias_->text().toStdString());
-            m_Generator.SetTable(m_Table);
             for (int i = 0; i < kScreens; ++i) {
                 RefreshStatus("Generating " + ToQ(config_->GenDescriptions.at(i)) + " ...");
                 try {
-                    Pane(i)->setCrLfText(m_Generator.Generate(i));
+                    Pane(i)->setCrLfText(workflow_.Generate(i));
                 } catch (const std::exception&) {
                     // A failing screen stays empty; the others are still generated.
                 }
@@ -398,9 +383,6 @@ void MainForm::mnuToolsGenerate_Click() {
             SetActive(false);
             RefreshStatus("Done...");
         }
-    } else {
-        SetActive(false);
-        RefreshStatus("Done...");
     }
     SetBusy(false);
     if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
@@ -488,7 +470,7 @@ void MainForm::mnuToolsHighLight_Click() {
     highlighter_->HighlightByType(*CurrentPane(), tabCtl_->currentIndex());
 }
 
-void MainForm::mnuToolsRefreshT_Click() { m_Generator.Template().ClearTemplates(); }
+void MainForm::mnuToolsRefreshT_Click() { workflow_.TheGenerator().Template().ClearTemplates(); }
 
 void MainForm::treeviewDB_ItemChanged(QTreeWidgetItem* item, int column) {
     if (updatingTree_ || column != 0) return;
@@ -507,14 +489,14 @@ void MainForm::treeviewDB_DoubleClick(QTreeWidgetItem* item, int /*column*/) {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
-    if (m_Generator.isActive() || busy_) {
+    if (workflow_.IsActive() || busy_) {
         // A run or a tree load is still on the stack: stop it and close once it has unwound.
-        if (m_Generator.isActive()) SetActive(false);
+        if (workflow_.IsActive()) SetActive(false);
         closePending_ = true;
         event->ignore();
         return;
     }
-    m_Generator.DeActivate();
+    workflow_.Stop();
     if (connectionDialog_ != nullptr) connectionDialog_->hide();
     event->accept();
 }

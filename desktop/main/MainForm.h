@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "generator/Generator.h"
+#include "core/Screens.h"
+#include "generator/GenerateWorkflow.h"
 
 class QAction;
 class QGroupBox;
@@ -18,7 +19,6 @@ class QTreeWidgetItem;
 
 namespace orvane {
 class Config;
-class ODBCTable;
 }  // namespace orvane
 
 namespace orvane {
@@ -34,18 +34,18 @@ class PaneCommands;
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kScreens = 9;
+    static constexpr int kScreens = kScreenCount;
 
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
     std::shared_ptr<::orvane::Config> Config() const { return config_; }
-    Generator& TheGenerator() { return m_Generator; }
+    Generator& TheGenerator() { return workflow_.TheGenerator(); }
     CodePane* Pane(int screen) const { return txt_.at(static_cast<std::size_t>(screen)); }
     CodePane* CurrentPane() const;
     QTreeWidget* Tree() const { return treeviewDB_; }
     QString AliasText() const;
-    bool IsGenerating() const { return m_Generator.isActive(); }
+    bool IsGenerating() const { return workflow_.IsActive(); }
 
     PaneCommands* Commands() const { return commands_; }
     // Writes a text to a file atomically; returns the reason of a failure, or "".
@@ -87,14 +87,12 @@ private:
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut = {});
     void SetActive(bool active);
-    bool CheckConnection();
     // Connect, disconnect and tree edits wait while a run or a tree load is going on.
     void SetBusy(bool busy);
     void UpdateClock();
 
     std::shared_ptr<::orvane::Config> config_;
-    Generator m_Generator;
-    std::shared_ptr<ODBCTable> m_Table;
+    GenerateWorkflow workflow_;
     std::unique_ptr<Highliter> highlighter_;
     ODBCform* connectionDialog_ = nullptr;
     PaneCommands* commands_ = nullptr;

@@ -11,6 +11,7 @@
 
 #include "common/Messages.h"
 #include "core/Host.h"
+#include "core/Screens.h"
 #include "main/FileDialog.h"
 #include "main/MainForm.h"
 #include "settings/Config.h"
@@ -21,15 +22,10 @@
 namespace orvane {
 
 namespace {
-struct SaveCommand {
-    const char* action;
-    const char* extension;  // also the dialog's type text
-    bool withSuffix;
-};
-constexpr SaveCommand kSaveCommands[MainForm::kScreens] = {
-    {"mnuSaveSchema", "xsd", false}, {"mnuSaveBiz", "biz", false}, {"mnuSaveDTD", "dtd", false},
-    {"mnuSaveXML", "xml", false},    {"mnuSaveSQL", "sql", false}, {"mnuSaveVB", "cls", true},
-    {"mnuSaveJava", "java", true},   {"mnuSaveVBNET", "vb", true}, {"mnuSaveCSharp", "cs", true},
+// The save command of each screen, in screen order.
+constexpr const char* kSaveActions[MainForm::kScreens] = {
+    "mnuSaveSchema", "mnuSaveBiz",  "mnuSaveDTD",   "mnuSaveXML",    "mnuSaveSQL",
+    "mnuSaveVB",     "mnuSaveJava", "mnuSaveVBNET", "mnuSaveCSharp",
 };
 
 constexpr int kOneInch = 1440;  // twips
@@ -38,7 +34,7 @@ constexpr int kOneInch = 1440;  // twips
 PaneCommands::PaneCommands(MainForm* form)
     : QObject(form), form_(form), lastFolder_(QDir::homePath()) {
     for (int i = 0; i < MainForm::kScreens; ++i) {
-        connect(form->Action(kSaveCommands[i].action), &QAction::triggered, this,
+        connect(form->Action(kSaveActions[i]), &QAction::triggered, this,
                 [this, i] { SaveScreen(i); });
     }
     connect(form->Action("mnuSaveAll"), &QAction::triggered, this, &PaneCommands::SaveAll);
@@ -77,12 +73,8 @@ QString PaneCommands::SaveFile(const QString& fileName, const QString& fileBody)
 }
 
 QString PaneCommands::NameTail(int screen) const {
-    const SaveCommand& command = kSaveCommands[screen];
-    QString tail;
-    if (command.withSuffix && form_->Config()) {
-        tail = QString::fromStdString(form_->Config()->Suffix(screen));
-    }
-    return tail + "." + command.extension;
+    const std::string suffix = form_->Config() ? form_->Config()->Suffix(screen) : std::string();
+    return QString::fromStdString(ScreenFileName("", screen, suffix));
 }
 
 QString PaneCommands::ProposedName(int screen) const {
@@ -97,8 +89,10 @@ void PaneCommands::ReportFailures(const QStringList& failures) {
 }
 
 void PaneCommands::SaveScreen(int screen) {
-    const QString path = FileDialog::ShowSaveDialog(form_, kSaveCommands[screen].extension,
-                                                    lastFolder_, ProposedName(screen));
+    // The dialog's type text is the extension the file gets.
+    const QString path = FileDialog::ShowSaveDialog(
+        form_, kScreenTable[static_cast<std::size_t>(screen)].fileExtension, lastFolder_,
+        ProposedName(screen));
     if (path.isEmpty()) return;
     Remember(path);
     const QString failure = SaveFile(path, form_->Pane(screen)->crLfText());

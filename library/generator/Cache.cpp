@@ -50,7 +50,7 @@ void FilterPieces(const std::string& text, Emit emit) {
 }  // namespace
 
 Cache::~Cache() {
-    CloseFile();
+    file_.reset();
     if (!path_.empty()) ::unlink(path_.c_str());
 }
 
@@ -81,23 +81,16 @@ std::string Cache::Filter(const std::string& text) {
 void Cache::WriteTofile(const std::string& sRecord) {
     if (path_.empty()) {
         path_ = GetTempFileName();
-        file_ = std::fopen(path_.c_str(), "wb");
-        if (file_ == nullptr) throw OrvaneError(SystemError("Cannot open", path_));
-        std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
+        file_.reset(std::fopen(path_.c_str(), "wb"));
+        if (!file_) throw OrvaneError(SystemError("Cannot open", path_));
+        std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 20);
     }
-    if (file_ == nullptr) throw OrvaneError("The temporary file " + path_ + " is already closed");
+    if (!file_) throw OrvaneError("The temporary file " + path_ + " is already closed");
     bool written = true;
     FilterPieces(sRecord, [this, &written](const char* data, std::size_t n) {
-        if (n != 0) written = written && std::fwrite(data, 1, n, file_) == n;
+        if (n != 0) written = written && std::fwrite(data, 1, n, file_.get()) == n;
     });
     if (!written) throw OrvaneError(SystemError("Cannot write", path_));
-}
-
-void Cache::CloseFile() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
 }
 
 std::string Cache::GetFile() {
@@ -108,24 +101,22 @@ std::string Cache::GetFile() {
 
 void Cache::AppendFileTo(std::string& text) {
     if (path_.empty()) return;
-    if (file_ != nullptr) {
-        const bool flushed = std::fflush(file_) == 0;
-        CloseFile();
+    if (file_) {
+        const bool flushed = std::fflush(file_.get()) == 0;
+        file_.reset();
         if (!flushed) throw OrvaneError(SystemError("Cannot write", path_));
     }
-    std::FILE* in = std::fopen(path_.c_str(), "rb");
-    if (in == nullptr) throw OrvaneError(SystemError("Cannot read", path_));
+    const File in(std::fopen(path_.c_str(), "rb"));
+    if (!in) throw OrvaneError(SystemError("Cannot read", path_));
     struct stat info {};
     const std::size_t start = text.size();
-    if (::fstat(::fileno(in), &info) == 0 && info.st_size > 0) {
+    if (::fstat(::fileno(in.get()), &info) == 0 && info.st_size > 0) {
         text.reserve(start + static_cast<std::size_t>(info.st_size) + 2);
     }
     char chunk[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed) {
+    while ((got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0) text.append(chunk, got);
+    if (std::ferror(in.get()) != 0) {
         text.resize(start);
         throw OrvaneError(SystemError("Cannot read", path_));
     }

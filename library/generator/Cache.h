@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace orvane {
@@ -33,10 +34,13 @@ class Cache {
     static std::string Filter(const std::string& text);
 
   private:
-    void CloseFile();
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    using File = std::unique_ptr<std::FILE, FileCloser>;
 
     std::string path_;
-    std::FILE* file_ = nullptr;
+    File file_;
 };
 
 }  // namespace orvane

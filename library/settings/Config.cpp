@@ -118,18 +118,11 @@ void ImportDefaults(const std::string& defaultsFile) {
 Config::Config() : Config(DefaultsFile()) {}
 
 Config::Config(std::string defaultsFile) : defaultsFile_(std::move(defaultsFile)) {
-    GenNames = {"XML Schema", "BizTalk Schema", "DTD",    "XML Data", "SQL",
-                "VB",         "Java",           "VB.NET", "C#"};
-    GenDescriptions = {"W3C XML Schema",
-                       "BizTalk XML Schema",
-                       "DTD",
-                       "XML Data Example",
-                       "SQL Insert Statements",
-                       "VB COM object to access the table",
-                       "Java bean to access the table",
-                       "VB.NET object",
-                       "C# Class"};
-    GenExtensions = {"xsd", "biz", "dtd", "xml", "sql", "cls", "java", "vb", "csc"};
+    for (const ScreenInfo& screen : kScreenTable) {
+        GenNames.emplace_back(screen.name);
+        GenDescriptions.emplace_back(screen.description);
+        GenExtensions.emplace_back(screen.extension);
+    }
     Load();
 }
 

@@ -11,8 +11,10 @@
 #include <system_error>
 #include <vector>
 
+#include "core/AtomicFile.h"
+#include "core/OrvaneError.h"
+#include "core/UniqueFd.h"
 #include "settings/RegAccess.h"
-#include "settings/UniqueFd.h"
 
 namespace orvane {
 
@@ -24,22 +26,6 @@ UniqueFd OpenRetrying(const char* path, int flags, mode_t mode = 0) {
         fd = ::open(path, flags | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
     return UniqueFd(fd);
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-bool SyncFolder(const std::string& folder) {
-    UniqueFd dir = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    return dir.Valid() && ::fsync(dir.Get()) == 0;
 }
 
 std::string TimeStamp() {
@@ -124,32 +110,31 @@ bool SettingsFile::KeepAside() const {
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::string aside = attempt == 1 ? base : base + "-" + std::to_string(attempt);
         // A second name for the same file keeps it whole and never leaves the path empty.
-        if (::link(Path().c_str(), aside.c_str()) == 0) return SyncFolder(folder_);
+        if (::link(Path().c_str(), aside.c_str()) == 0) return AtomicFile::SyncFolder(folder_);
         if (errno == EEXIST) continue;
         // Folders without hard links: move it; only lock holders make these names.
         if (::access(aside.c_str(), F_OK) == 0) continue;
-        return ::rename(Path().c_str(), aside.c_str()) == 0 && SyncFolder(folder_);
+        return ::rename(Path().c_str(), aside.c_str()) == 0 && AtomicFile::SyncFolder(folder_);
     }
     return false;
 }
 
 bool SettingsFile::Replace(const std::string& text) const {
-    std::string name = Path() + ".tmp-XXXXXX";
-    UniqueFd temp(::mkostemp(name.data(), O_CLOEXEC));
-    if (!temp.Valid()) return false;
-    const bool written = WriteAll(temp.Get(), text) && ::fsync(temp.Get()) == 0 && temp.Close() &&
-                         ::rename(name.c_str(), Path().c_str()) == 0;
-    if (!written) {
-        ::unlink(name.c_str());
+    try {
+        AtomicFile file(Path(), 0600);
+        file.Write(text);
+        file.Commit();
+        return true;
+    } catch (const OrvaneError&) {
         return false;
     }
-    return SyncFolder(folder_);
 }
 
 void SettingsFile::RemoveStaleTemporaries() const {
     // Only a lock holder writes temporaries, so any found while holding the lock were left by a
     // writer that died.
-    const std::string prefix = fileName_ + ".tmp-";
+    const std::string prefix =
+        std::filesystem::path(AtomicFile::TemporaryPrefix(Path())).filename().string();
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end;
          it.increment(error)) {

@@ -15,7 +15,8 @@ struct TemplateParam {
     FilledText Value;
 };
 
-// The process-wide parameter table the generation routines fill before processing a template.
+// The process-wide parameter table the generation routines fill before processing a template;
+// it is why one generation runs at a time in a process (see GenerateWorkflow).
 // An entry with an empty Name ends the table.
 std::vector<TemplateParam>& TemplateParams();
 // Re-creates the table with n empty entries.

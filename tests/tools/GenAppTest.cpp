@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "GenApp.h"
+#include "core/Screens.h"
 #include "model/PlainTreeNode.h"
-#include "settings/Config.h"
 
 namespace orvane::gen {
 namespace {
@@ -108,14 +108,10 @@ TEST(GenApp, UnknownColumnOrKeyFails) {
 }
 
 TEST(GenApp, OutputFileNamesFollowSaveAll) {
-    Config config;
-    for (int screen = 0; screen < 9; ++screen) {
-        config.Screens().Item(std::to_string(screen))->Suffix = "S" + std::to_string(screen);
-    }
     const std::vector<std::string> expected = {"A.xsd",   "A.biz",    "A.dtd",  "A.xml", "A.sql",
                                                "AS5.cls", "AS6.java", "AS7.vb", "AS8.cs"};
     for (int screen = 0; screen < 9; ++screen) {
-        EXPECT_EQ(GenApp::OutputFileName("A", screen, config), expected[screen]);
+        EXPECT_EQ(ScreenFileName("A", screen, "S" + std::to_string(screen)), expected[screen]);
     }
 }
 

@@ -62,12 +62,12 @@ TEST(GenOptions, Defaults) {
 
 TEST(GenOptions, ScreenNames) {
     const Args names = {"xsd", "biz", "dtd", "xml", "sql", "vb", "java", "vbnet", "csharp"};
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(GenOptions::ScreenByName(names[i]), i);
-        EXPECT_EQ(GenOptions::ScreenName(i), names[i]);
-    }
-    EXPECT_EQ(GenOptions::ScreenByName("CSharp"), 8);
-    EXPECT_EQ(GenOptions::ScreenByName("c#"), -1);
+    const auto screens = [](const std::string& list) {
+        return GenOptions::Parse({"--screens", list, "--out", "d"}).screens;
+    };
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(screens(names[i]), std::vector<int>{i}) << names[i];
+    EXPECT_EQ(screens("CSharp"), std::vector<int>{8});
+    EXPECT_THROW(screens("c#"), GenOptions::UsageError);
     EXPECT_EQ(GenOptions::Parse({"--screens", "ALL", "--out", "d"}).screens.size(), 9u);
 }
 

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <ostream>
 
-#include "AtomicFile.h"
+#include "core/AtomicFile.h"
 #include "core/Host.h"
 #include "core/KeyedCollection.h"
+#include "core/Screens.h"
 #include "data/Connection.h"
-#include "generator/Generator.h"
-#include "generator/MakeAlias.h"
+#include "generator/GenerateWorkflow.h"
 #include "model/ConnectionManager.h"
 #include "model/ConnectionTexts.h"
 #include "model/ODBCTable.h"
@@ -95,7 +95,7 @@ int GenApp::Run(const std::vector<std::string>& args) {
 
 int GenApp::Execute(const GenOptions& options) {
     auto config = std::make_shared<Config>();
-    if (!options.HasConnection()) throw Failure("Please Select Data source");
+    if (!options.HasConnection()) throw Failure(GenerateWorkflow::NoDataSource().message);
     std::shared_ptr<data::Connection> connection = Connect(options, *config);
     const DbCatalog catalog = DbCatalog::Read(*connection);
     if (options.list) {
@@ -172,13 +172,6 @@ std::unique_ptr<PlainTreeNode> GenApp::TableNode(const DbCatalog::Table& table,
     return node;
 }
 
-std::string GenApp::OutputFileName(const std::string& alias, int screen, const Config& config) {
-    static const char* const kExtensions[] = {".xsd", ".biz",  ".dtd", ".xml", ".sql",
-                                              ".cls", ".java", ".vb",  ".cs"};
-    const std::string suffix = screen >= VB_CODE ? config.Suffix(screen) : std::string();
-    return alias + suffix + kExtensions[screen];
-}
-
 void GenApp::Progress(const std::string& message) const {
     // The load reports row 0 at once; only the later messages say anything about a long run.
     if (quiet_ || message == "Loaded 0 records.") return;
@@ -187,7 +180,7 @@ void GenApp::Progress(const std::string& message) const {
 
 void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
                       const std::shared_ptr<Config>& config) {
-    if (options.table.empty()) throw Failure("Please Select a table and a primary key.");
+    if (options.table.empty()) throw Failure(GenerateWorkflow::NoTable().message);
     const DbCatalog::Table* found = FindTable(catalog, options.table);
     if (found == nullptr) {
         throw Failure("Unknown table \"" + options.table +
@@ -195,37 +188,23 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     }
     const std::unique_ptr<PlainTreeNode> node = TableNode(*found, options.columns, options.keys);
 
-    auto table = std::make_shared<ODBCTable>();
-    auto progress = [this](const std::string& message) { Progress(message); };
-    table->Notify = progress;
-    table->Activate();
-    table->SetMaxRows(options.rows);
+    GenerateWorkflow workflow;
+    workflow.SetConfig(config);
+    workflow.SetNotify([this](const std::string& message) { Progress(message); });
+    workflow.SetMaxRows(options.rows);
+    workflow.Start();
     const std::unique_ptr<TreeNode> view = node->View();
-    // A failed load has shown its own message through the host.
-    if (!table->Load(config->ConnectionManager()->dbconn.get(), view.get())) {
-        throw Failure("");
-    }
-    if (table->Name().empty()) throw Failure("Please Select a table and a primary key.");
-    if (table->PKs().Empty()) {
-        throw Failure("Please Select a Primary Key for the [" + table->Name() + "] table.\r\n" +
-                      "Doubleclick one the primary key fields to select or unselect them.");
-    }
-
-    Generator generator;
-    generator.SetCurrentConfig(config);
-    generator.Notify = progress;
-    const std::string alias =
-        options.aliasGiven ? options.alias : MakeAlias(table->Name(), generator);
-    table->SetAlias(alias);
-    generator.SetTable(table);
+    // An empty message: a failed load has shown its own through the host.
+    const auto stop = workflow.Load(
+        view.get(), options.aliasGiven ? std::optional<std::string>(options.alias) : std::nullopt);
+    if (stop) throw Failure(stop->message);
+    const std::string alias = workflow.Table().Alias();
     // Screens named here are generated whatever the settings say; the settings are not saved.
     for (int screen : options.screens) config->Screens().Item(std::to_string(screen))->Enabled = 1;
 
-    generator.Activate();
     std::vector<std::string> texts;
-    for (int screen : options.screens) texts.push_back(generator.Generate(screen));
-    generator.DeActivate();
-    table->DeActivate();
+    for (int screen : options.screens) texts.push_back(workflow.Generate(screen));
+    workflow.Stop();
 
     if (options.outDir.empty()) {
         out_ << texts.front();
@@ -237,8 +216,9 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     std::filesystem::create_directories(options.outDir, error);
     if (error) throw Failure("Cannot create the folder " + options.outDir + ": " + error.message());
     for (std::size_t k = 0; k < options.screens.size(); ++k) {
+        const int screen = options.screens[k];
         const std::string path = (std::filesystem::path(options.outDir) /
-                                  OutputFileName(alias, options.screens[k], *config))
+                                  ScreenFileName(alias, screen, config->Suffix(screen)))
                                      .string();
         AtomicFile file(path);
         file.Write(texts[k]);

@@ -34,9 +34,6 @@ class GenApp {
     // Returns the exit status: 0 done, 1 failure, 2 usage error.
     int Run(const std::vector<std::string>& args);
 
-    // The file Save All writes a screen's text to: alias + extension, with the screen's
-    // suffix before the extension for the four classes.
-    static std::string OutputFileName(const std::string& alias, int screen, const Config& config);
     // A table by its full name: exact, else the one name that differs only in letter case.
     static const DbCatalog::Table* FindTable(const DbCatalog& catalog, const std::string& name);
     // The table's node as the tree would hold it: chosen columns ticked, keys marked. A name

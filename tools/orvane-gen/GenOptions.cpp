@@ -1,16 +1,14 @@
 #include "GenOptions.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <set>
+
+#include "core/Screens.h"
 
 namespace orvane::gen {
 
 namespace {
-constexpr std::array<const char*, 9> kScreenNames = {"xsd", "biz",  "dtd",   "xml",   "sql",
-                                                     "vb",  "java", "vbnet", "csharp"};
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -44,34 +42,35 @@ std::int16_t ParseRows(const std::string& text) {
     return static_cast<std::int16_t>(value);
 }
 
+// The screen number of a name on the command line, or -1.
+int ScreenByName(const std::string& name) {
+    const std::string lower = Lower(name);
+    for (const ScreenInfo& info : kScreenTable) {
+        if (lower == info.key) return info.id;
+    }
+    return -1;
+}
+
 std::vector<int> ParseScreens(const std::string& text) {
-    if (Lower(text) == "all") return {0, 1, 2, 3, 4, 5, 6, 7, 8};
     std::set<int> screens;
+    if (Lower(text) == "all") {
+        for (const ScreenInfo& info : kScreenTable) screens.insert(info.id);
+        return {screens.begin(), screens.end()};
+    }
     for (const std::string& name : SplitList("--screens", text)) {
-        const int screen = GenOptions::ScreenByName(name);
+        const int screen = ScreenByName(name);
         if (screen < 0) {
-            throw GenOptions::UsageError(
-                "unknown screen \"" + name +
-                "\" (use xsd, biz, dtd, xml, sql, vb, java, vbnet, csharp or all)");
+            std::string names;
+            for (const ScreenInfo& info : kScreenTable) names += std::string(info.key) + ", ";
+            names.resize(names.size() - 2);
+            throw GenOptions::UsageError("unknown screen \"" + name + "\" (use " + names +
+                                         " or all)");
         }
         screens.insert(screen);
     }
     return {screens.begin(), screens.end()};
 }
 }  // namespace
-
-int GenOptions::ScreenByName(const std::string& name) {
-    const std::string lower = Lower(name);
-    for (std::size_t i = 0; i < kScreenNames.size(); ++i) {
-        if (lower == kScreenNames[i]) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-const char* GenOptions::ScreenName(int screen) {
-    return screen >= 0 && screen < static_cast<int>(kScreenNames.size()) ? kScreenNames[screen]
-                                                                         : "";
-}
 
 GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
     GenOptions options;

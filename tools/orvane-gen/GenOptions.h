@@ -42,10 +42,6 @@ class GenOptions {
 
     // Parses the arguments after the program name. Throws UsageError.
     static GenOptions Parse(const std::vector<std::string>& args);
-    // The screen number of a name on the command line (xsd ... csharp), or -1.
-    static int ScreenByName(const std::string& name);
-    // The name a screen goes by on the command line.
-    static const char* ScreenName(int screen);
     // The --help text.
     static std::string Usage();
 };

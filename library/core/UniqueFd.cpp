@@ -1,4 +1,4 @@
-#include "settings/UniqueFd.h"
+#include "core/UniqueFd.h"
 
 #include <unistd.h>
 
