@@ -193,17 +193,4 @@ const ClassLanguage& CSharpLanguage() {
 
 std::string Generator::GenCSharp() { return ClassSkeleton(*this, CSharpLanguage()).Run(); }
 
-std::string Generator::GetCSharpPopulate(const ODBCField& objField) const {
-    return CSharpPopulateLine(objField.FieldNameJava(), CSharpLiteral(objField.FieldName()),
-                              objField.CSharpType());
-}
-
-std::string Generator::GetCSharpSetParameter(const ODBCField& field, int k) {
-    return CSharpSetParameterLine(field.FieldNameJavaPK(), k);
-}
-
-std::string Generator::GetCSharpAddParameter(const ODBCField& field) {
-    return AddParameterCall(CSharpLiteral(field.FieldName()), field.ODBCType()) + ";";
-}
-
 }  // namespace orvane

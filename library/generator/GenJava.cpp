@@ -146,7 +146,9 @@ const ClassLanguage& JavaLanguage() {
              }},
             {"setXml", "", "",
              [](const ClassColumn& c, int) {
-                 return "\t" + c.member + Generator::GetJavaSetXml(c.xmlText, c.typeCode) + kCrLf;
+                 return "\t" + c.member + " = (" + MapJavaType(c.typeCode) +
+                        ")getFirstNodeValue(firstElement,\"" + c.xmlText + "\"," +
+                        MapJavaSqlType(c.typeCode) + ");" + kCrLf;
              }},
             {"getXml", "", "",
              [](const ClassColumn& c, int) {
@@ -202,14 +204,5 @@ const ClassLanguage& JavaLanguage() {
 }  // namespace
 
 std::string Generator::GenJava() { return ClassSkeleton(*this, JavaLanguage()).Run(); }
-
-std::string Generator::GetJavaSetXml(const std::string& name, int typeCode) {
-    return " = (" + MapJavaType(typeCode) + ")getFirstNodeValue(firstElement,\"" + name + "\"," +
-           MapJavaSqlType(typeCode) + ");";
-}
-
-std::string Generator::GetJavaLoad(const std::string& name, int typeCode) {
-    return JavaLoadLine(JavaNamePrefix(typeCode) + name, name, typeCode);
-}
 
 }  // namespace orvane

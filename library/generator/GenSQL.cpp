@@ -156,7 +156,7 @@ std::string Generator::GenSQL() {
     ResetTemplateParams(7);
     SetTemplateParam(0, "TABLE_NAME", table.TableName());
     // Part of a file name inside string literals and a shell command.
-    SetTemplateParam(1, "XML_SUFFIX", ScriptWord(config.Screens().Item("3")->Suffix));
+    SetTemplateParam(1, "XML_SUFFIX", ScriptWord(config.Suffix(XML_CODE)));
     SetTemplateParam(2, "XML_FIELDS", texts.sqlServerFields);
     SetTemplateParam(3, "PK_NAME", table.PKs().Item(1).FieldNameSQL());
     SetTemplateParam(4, "ALIAS", alias);

@@ -180,7 +180,8 @@ const ClassLanguage& VbLanguage() {
             {4, "PROPERTIES",
              [](const ClassContext& c) {
                  return c.Text("declarations") + kCrLf + c.Text("properties") + kCrLf +
-                        Generator::GetVbRsProperty();
+                        "Public Property Get RS() As ADODB.Recordset" + kCrLf +
+                        "    Set RS = objRS" + kCrLf + "End Property" + kCrLf;
              }},
             {5, "CONNECT_STRING",
              [](const ClassContext& c) {
@@ -206,18 +207,5 @@ const ClassLanguage& VbLanguage() {
 }  // namespace
 
 std::string Generator::GenVB() { return ClassSkeleton(*this, VbLanguage()).Run(); }
-
-std::string Generator::GetVbPopulate(const std::string& name, int typeCode) {
-    return VbPopulateLine(name, VbNamePrefix(typeCode) + name, typeCode);
-}
-
-std::string Generator::GetVbClean(const std::string& name, int typeCode) {
-    return VbCleanLine(VbNamePrefix(typeCode) + name, typeCode);
-}
-
-std::string Generator::GetVbRsProperty() {
-    return "Public Property Get RS() As ADODB.Recordset" + kCrLf + "    Set RS = objRS" + kCrLf +
-           "End Property" + kCrLf;
-}
 
 }  // namespace orvane

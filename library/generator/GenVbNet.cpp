@@ -267,18 +267,4 @@ const ClassLanguage& VbNetLanguage() {
 
 std::string Generator::GenVbNet() { return ClassSkeleton(*this, VbNetLanguage()).Run(); }
 
-std::string Generator::GetVbNetPopulate(const ODBCField& objField,
-                                        const std::string& identString) const {
-    return VbNetPopulateLines(objField.FieldNameVb(), VbLiteral(objField.FieldName()),
-                              objField.VbNetType(), identString);
-}
-
-std::string Generator::GetVbNetSetParameter(const ODBCField& field, int k) {
-    return VbNetSetParameterLine(field.FieldNameVbPk(), k);
-}
-
-std::string Generator::GetVbNetAddParameter(const ODBCField& field) {
-    return AddParameterCall(VbLiteral(field.FieldName()), field.ODBCType()) + " ";
-}
-
 }  // namespace orvane

@@ -46,20 +46,6 @@ class ORVANE_API Generator {
     std::string FixFieldName(const std::string& FieldName, std::int32_t scr) const;
     std::string ToOraChar(const ODBCField& field) const;
 
-    // Code fragments of the class generators (public so their exact text can be checked).
-    std::string GetCSharpPopulate(const ODBCField& objField) const;
-    std::string GetVbNetPopulate(const ODBCField& objField,
-                                 const std::string& identString = "") const;
-    static std::string GetVbPopulate(const std::string& name, int typeCode);
-    static std::string GetVbClean(const std::string& name, int typeCode);
-    static std::string GetVbRsProperty();
-    static std::string GetJavaSetXml(const std::string& name, int typeCode);
-    static std::string GetJavaLoad(const std::string& name, int typeCode);
-    static std::string GetCSharpSetParameter(const ODBCField& field, int k);
-    static std::string GetCSharpAddParameter(const ODBCField& field);
-    static std::string GetVbNetSetParameter(const ODBCField& field, int k);
-    static std::string GetVbNetAddParameter(const ODBCField& field);
-
     // Progress for the status line ("Generated n XML records." ...).
     std::function<void(const std::string&)> Notify;
 

@@ -108,19 +108,15 @@ std::string DbCatalog::RootText(const std::string& selectedDsn, const std::strin
     return selectedDsn + " (" + dbmsName + ")";
 }
 
-std::unique_ptr<PlainTreeNode> DbCatalog::BuildTree(const std::string& selectedDsn) const {
-    auto root = std::make_unique<PlainTreeNode>("Root", RootText(selectedDsn, dbmsName), ImageDb);
-    for (const Folder& folder : folders) {
-        PlainTreeNode& folderNode = root->AddChild(folder.name, folder.name, ImageTable);
-        for (const Table& table : folder.tables) {
-            PlainTreeNode& tableNode =
-                folderNode.AddChild(TableKey(table.fullName), table.fullName, ImageTable);
-            for (const std::string& column : table.columns) {
-                tableNode.AddChild(ColumnKey(table.fullName, column), column, ImageField);
-            }
-        }
+std::unique_ptr<PlainTreeNode> DbCatalog::TableNode(const Table& table, const ColumnTest& selected,
+                                                    const ColumnTest& key) {
+    auto node =
+        std::make_unique<PlainTreeNode>(TableKey(table.fullName), table.fullName, ImageTable, true);
+    for (const std::string& column : table.columns) {
+        node->AddChild(ColumnKey(table.fullName, column), column,
+                       key(column) ? ImagePk : ImageField, selected(column));
     }
-    return root;
+    return node;
 }
 
 }  // namespace orvane

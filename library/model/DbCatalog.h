@@ -49,8 +49,11 @@ class ORVANE_API DbCatalog {
     // "dsn (dbms)"
     static std::string RootText(const std::string& selectedDsn, const std::string& dbmsName);
 
-    // The same tree as plain nodes (root, folders, tables, columns), nothing ticked.
-    std::unique_ptr<PlainTreeNode> BuildTree(const std::string& selectedDsn) const;
+    // A table's node as the tree holds it, ticked, without its folder: the columns selected()
+    // accepts ticked, those key() accepts marked as keys.
+    using ColumnTest = std::function<bool(const std::string& column)>;
+    static std::unique_ptr<PlainTreeNode> TableNode(const Table& table, const ColumnTest& selected,
+                                                    const ColumnTest& key);
 };
 
 }  // namespace orvane

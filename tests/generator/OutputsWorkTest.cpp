@@ -159,20 +159,18 @@ class OutputsWork : public SchemaFixture {
 
 // Loads a table as the main window does: every column ticked, the first one the key, as many
 // rows as it holds (at most kMostRows), so no made-up row stands in the data.
-std::shared_ptr<ODBCTable> LoadAll(data::Connection& connection, const PlainTreeNode& node,
+std::shared_ptr<ODBCTable> LoadAll(data::Connection& connection, const DbCatalog::Table& entry,
                                    Generator& generator) {
     const std::unique_ptr<data::RecordSet> count =
-        connection.Execute("select count(*) from " + node.Text());
-    PlainTreeNode ticked(node.Key(), node.Text(), ImageTable, true);
-    for (const auto& column : node.Children()) {
-        ticked.AddChild(column->Key(), column->Text(),
-                        column == node.Children().front() ? ImagePk : ImageField, true);
-    }
+        connection.Execute("select count(*) from " + entry.fullName);
+    const auto ticked = DbCatalog::TableNode(
+        entry, [](const std::string&) { return true; },
+        [&entry](const std::string& column) { return column == entry.columns.front(); });
     auto table = std::make_shared<ODBCTable>();
     table->SetMaxRows(static_cast<std::int16_t>(
         std::min(std::stoi(count->Field(std::size_t{0}).Value()), kMostRows)));
     table->Activate();
-    const auto view = ticked.View();
+    const auto view = ticked->View();
     if (!table->Load(&connection, view.get())) return nullptr;
     table->SetAlias(MakeAlias(table->Name(), generator));
     return table;
@@ -186,14 +184,14 @@ TEST_F(OutputsWork, EveryTableOfEveryEngine) {
         ConnectionTexts::Compose(engine.input, manager);
         data::Connection connection;
         connection.Open(manager.ADOConnect());
-        const auto root = DbCatalog::Read(connection).BuildTree(engine.input.dsn);
+        const DbCatalog catalog = DbCatalog::Read(connection);
         std::vector<std::string> aliases;
-        for (const auto& tables : root->Children()) {
-            if (tables->Text() == "System Tables") continue;
-            for (const auto& node : tables->Children()) {
-                const auto table = LoadAll(connection, *node, generator_);
+        for (const auto& folder : catalog.folders) {
+            if (folder.name == "System Tables") continue;
+            for (const auto& entry : folder.tables) {
+                const auto table = LoadAll(connection, entry, generator_);
                 if (table == nullptr) {
-                    ADD_FAILURE() << engine.label << " " << node->Text() << ": cannot load";
+                    ADD_FAILURE() << engine.label << " " << entry.fullName << ": cannot load";
                     continue;
                 }
                 aliases.push_back(WriteAndValidate(table, folder));
@@ -202,7 +200,8 @@ TEST_F(OutputsWork, EveryTableOfEveryEngine) {
                     if (value.engine != engine.label || value.alias != table->Alias()) continue;
                     const std::string element = "<" + value.element + ">";
                     EXPECT_NE(xml.find(element + value.text + "</"), std::string::npos)
-                        << engine.label << " " << node->Text() << ": no " << element << value.text;
+                        << engine.label << " " << entry.fullName << ": no " << element
+                        << value.text;
                 }
             }
         }

@@ -17,21 +17,19 @@ std::shared_ptr<ODBCTable> SampleSource::Load(const std::string& fullName,
                                               const std::vector<std::string>& columns,
                                               std::int16_t rows, bool all,
                                               const std::vector<std::string>& keys) {
-    const std::unique_ptr<PlainTreeNode> root = catalog_.BuildTree("OrvaneSample");
-    PlainTreeNode* tableNode = nullptr;
-    for (const auto& folder : root->Children()) {
-        for (const auto& table : folder->Children()) {
-            if (table->Text() == fullName) tableNode = table.get();
+    const DbCatalog::Table* found = nullptr;
+    for (const auto& folder : catalog_.folders) {
+        for (const auto& table : folder.tables) {
+            if (table.fullName == fullName) found = &table;
         }
     }
-    if (tableNode == nullptr) throw std::runtime_error("no sample table " + fullName);
-    tableNode->SetChecked(true);
-    for (const auto& column : tableNode->Children()) {
-        const bool ticked =
-            all || std::find(columns.begin(), columns.end(), column->Text()) != columns.end();
-        column->SetChecked(ticked);
-        if (std::find(keys.begin(), keys.end(), column->Text()) != keys.end()) column->SetImage(4);
-    }
+    if (found == nullptr) throw std::runtime_error("no sample table " + fullName);
+    const auto among = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    const std::unique_ptr<PlainTreeNode> tableNode = DbCatalog::TableNode(
+        *found, [&](const std::string& column) { return all || among(columns, column); },
+        [&](const std::string& column) { return among(keys, column); });
     auto table = std::make_shared<ODBCTable>();
     table->SetMaxRows(rows);
     table->Activate();

@@ -59,19 +59,6 @@ std::vector<std::string> SplitStatements(const std::string& text) {
 
 // The node of one table in the catalogue's tree, ticked with all its columns and its first
 // column marked as the key.
-PlainTreeNode* TickTable(PlainTreeNode& node, const std::string& key) {
-    if (node.Key() == key) {
-        node.SetChecked(true);
-        for (const auto& column : node.Children()) column->SetChecked(true);
-        if (!node.Children().empty()) node.Children().front()->SetImage(ImagePk);
-        return &node;
-    }
-    for (const auto& child : node.Children()) {
-        if (PlainTreeNode* found = TickTable(*child, key)) return found;
-    }
-    return nullptr;
-}
-
 class SqlRoundTrip : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -93,7 +80,6 @@ class SqlRoundTrip : public ::testing::Test {
 
 TEST_F(SqlRoundTrip, CreateAndInsertStatementsRebuildEverySampleTable) {
     const DbCatalog catalog = DbCatalog::Read(source_);
-    auto tree = catalog.BuildTree("OrvaneSample");
     std::size_t tablesChecked = 0;
     bool sawQuote = false;
     bool sawNonAscii = false;
@@ -106,8 +92,10 @@ TEST_F(SqlRoundTrip, CreateAndInsertStatementsRebuildEverySampleTable) {
             const Rows source = ReadRows(source_, entry.fullName, kRowLimit);
             ASSERT_FALSE(source.empty());
 
-            PlainTreeNode* node = TickTable(*tree, DbCatalog::TableKey(entry.fullName));
-            ASSERT_NE(node, nullptr);
+            // Every column, the first one as the key.
+            const auto node = DbCatalog::TableNode(
+                entry, [](const std::string&) { return true; },
+                [&entry](const std::string& column) { return column == entry.columns.front(); });
             auto table = std::make_shared<ODBCTable>();
             table->SetMaxRows(static_cast<std::int16_t>(source.size()));
             table->Activate();

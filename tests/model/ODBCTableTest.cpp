@@ -311,18 +311,15 @@ TEST_F(ModelODBCTableLoad, MissingArgumentsChangeNothing) {
 }
 
 TEST_F(ModelODBCTableLoad, NodesOfTheCatalogueTreeLoad) {
-    auto root = DbCatalog::Read(*connection_).BuildTree("OrvaneSample");
-    PlainTreeNode* details = nullptr;
-    for (const auto& table : root->Children()[1]->Children()) {
-        if (table->Text() == "[Order Details]") details = table.get();
+    const DbCatalog catalog = DbCatalog::Read(*connection_);
+    const DbCatalog::Table* found = nullptr;
+    for (const auto& table : catalog.folders[1].tables) {
+        if (table.fullName == "[Order Details]") found = &table;
     }
-    ASSERT_NE(details, nullptr);
-    for (const auto& column : details->Children()) {
-        column->SetChecked(true);
-        if (column->Text() == "OrderID" || column->Text() == "ProductID") {
-            column->SetImage(ImagePk);
-        }
-    }
+    ASSERT_NE(found, nullptr);
+    const auto details = DbCatalog::TableNode(
+        *found, [](const std::string&) { return true; },
+        [](const std::string& column) { return column == "OrderID" || column == "ProductID"; });
     ASSERT_TRUE(Load(*details, 7));
     EXPECT_EQ(table_.TableName(), "[Order Details]");
     EXPECT_EQ(KeysOf(table_.Fields()),

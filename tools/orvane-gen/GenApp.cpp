@@ -162,14 +162,10 @@ std::unique_ptr<PlainTreeNode> GenApp::TableNode(const DbCatalog::Table& table,
     std::vector<std::string> keyColumns;
     for (const std::string& name : columns) chosen.push_back(ResolveColumn(table, name));
     for (const std::string& name : keys) keyColumns.push_back(ResolveColumn(table, name));
-    auto node = std::make_unique<PlainTreeNode>(DbCatalog::TableKey(table.fullName), table.fullName,
-                                                ImageTable, true);
-    for (const std::string& column : table.columns) {
-        const bool selected = columns.empty() || Contains(chosen, column);
-        node->AddChild(DbCatalog::ColumnKey(table.fullName, column), column,
-                       Contains(keyColumns, column) ? ImagePk : ImageField, selected);
-    }
-    return node;
+    return DbCatalog::TableNode(
+        table,
+        [&](const std::string& column) { return columns.empty() || Contains(chosen, column); },
+        [&](const std::string& column) { return Contains(keyColumns, column); });
 }
 
 void GenApp::Progress(const std::string& message) const {
