@@ -186,9 +186,9 @@ TEST_F(OutputsWork, EveryTableOfEveryEngine) {
         connection.Open(manager.ADOConnect());
         const DbCatalog catalog = DbCatalog::Read(connection);
         std::vector<std::string> aliases;
-        for (const auto& folder : catalog.folders) {
-            if (folder.name == "System Tables") continue;
-            for (const auto& entry : folder.tables) {
+        for (const auto& group : catalog.folders) {
+            if (group.name == "System Tables") continue;
+            for (const auto& entry : group.tables) {
                 const auto table = LoadAll(connection, entry, generator_);
                 if (table == nullptr) {
                     ADD_FAILURE() << engine.label << " " << entry.fullName << ": cannot load";
