@@ -4,6 +4,7 @@
 
 #include "core/Host.h"
 #include "core/OrvaneError.h"
+#include "data/ColumnMeta.h"
 #include "data/SqlNames.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
@@ -70,17 +71,17 @@ std::string Generator::ToOraChar(const ODBCField& field) const {
     const std::string s =
         ":new." + data::QuoteName(field.FieldName(), data::NameQuoting::DoubleQuotes());
     switch (field.ODBCType()) {
-        case 2:
-        case 3:
-        case 5:
-        case 14:
-        case 16:
-        case 20:
-        case 131:
+        case data::adSmallInt:
+        case data::adInteger:
+        case data::adDouble:
+        case data::adDecimal:
+        case data::adTinyInt:
+        case data::adBigInt:
+        case data::adNumeric:
             return "to_char(" + s + ")";
-        case 7:
-        case 133:
-        case 135:
+        case data::adDate:
+        case data::adDBDate:
+        case data::adDBTimeStamp:
             return "to_char(" + s + ",'mm/dd/yyyy')";
         default:
             return s;

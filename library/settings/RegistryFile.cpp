@@ -6,6 +6,7 @@
 
 #include "core/KeyedCollection.h"
 #include "core/Utf8.h"
+#include "settings/RegAccess.h"
 
 namespace orvane {
 
@@ -109,7 +110,7 @@ bool ParseData(std::string_view text, std::int32_t& type, std::string& data) {
     if (!text.empty() && text[0] == '"') {
         if (!ParseQuoted(text, data) || !Trim(text).empty()) return false;
         data += '\0';
-        type = 1;
+        type = ValString;
         return true;
     }
     std::uint32_t number = 0;
@@ -117,11 +118,11 @@ bool ParseData(std::string_view text, std::int32_t& type, std::string& data) {
         if (!ParseHexNumber(Trim(text.substr(6)), 8, number)) return false;
         data.clear();
         for (int shift = 0; shift < 32; shift += 8) data += static_cast<char>(number >> shift);
-        type = 4;
+        type = ValDWord;
         return true;
     }
     if (StartsWithNoCase(text, "hex:")) {
-        type = 3;
+        type = ValBinary;
         return ParseHexList(text.substr(4), data);
     }
     if (StartsWithNoCase(text, "hex(")) {
@@ -148,7 +149,7 @@ std::string Escape(std::string_view text) {
 
 // A plain zero-terminated string is written as "text"; everything else as bytes.
 bool HasTextForm(const RegistryKey::Value& value) {
-    if (value.type != 1 || value.data.empty() || value.data.back() != '\0') return false;
+    if (value.type != ValString || value.data.empty() || value.data.back() != '\0') return false;
     const std::string_view text(value.data.data(), value.data.size() - 1);
     for (char c : text) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return false;
@@ -161,7 +162,7 @@ void AppendValue(std::string& out, const RegistryKey::Value& value) {
     out += '=';
     if (HasTextForm(value)) {
         out += "\"" + Escape(std::string_view(value.data).substr(0, value.data.size() - 1)) + "\"";
-    } else if (value.type == 4 && value.data.size() == 4) {
+    } else if (value.type == ValDWord && value.data.size() == 4) {
         std::uint32_t number = 0;
         for (int i = 3; i >= 0; --i) {
             number =
@@ -172,7 +173,7 @@ void AppendValue(std::string& out, const RegistryKey::Value& value) {
         out += text;
     } else {
         char text[24];
-        if (value.type == 3) {
+        if (value.type == ValBinary) {
             std::snprintf(text, sizeof text, "hex:");
         } else {
             std::snprintf(text, sizeof text, "hex(%x):", static_cast<std::uint32_t>(value.type));
