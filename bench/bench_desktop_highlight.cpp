@@ -287,7 +287,7 @@ RunFigures DesktopGenerate(int rows) {
 
     const auto start = Clock::now();
     const double cpu = CpuMs();
-    form.Action("mnuToolsGenerate")->trigger();
+    form.Actions().generate->trigger();
     // Until every pane holds its whole text.
     for (int i = 0; i < orvane::MainForm::kScreens; ++i) form.Pane(i)->crLfTextView();
     RunFigures f;

@@ -16,11 +16,11 @@
 namespace orvane {
 
 DialogCommands::DialogCommands(MainForm* form) : QObject(form), form_(form) {
-    connect(form->Action("mnuToolsOptions"), &QAction::triggered, this,
-            &DialogCommands::ShowOptions);
-    connect(form->Action("mnuHelpAbout"), &QAction::triggered, this, &DialogCommands::ShowAbout);
-    connect(form->Action("mnuHelpHelp"), &QAction::triggered, this, &DialogCommands::ShowHelp);
-    connect(form->Action("mnuHelpSF"), &QAction::triggered, this, &DialogCommands::OpenWebSite);
+    const MainActions& actions = form->Actions();
+    connect(actions.options, &QAction::triggered, this, &DialogCommands::ShowOptions);
+    connect(actions.about, &QAction::triggered, this, &DialogCommands::ShowAbout);
+    connect(actions.help, &QAction::triggered, this, &DialogCommands::ShowHelp);
+    connect(actions.webSite, &QAction::triggered, this, &DialogCommands::OpenWebSite);
 }
 
 QString DialogCommands::HelpFile(const QString& programFolder) {
@@ -39,6 +39,10 @@ void DialogCommands::ShowOptions() {
     options_->activateWindow();
 }
 
+void DialogCommands::CloseDialogs() {
+    if (options_ != nullptr) options_->hide();
+}
+
 void DialogCommands::ShowAbout() {
     AboutForm about(form_);
     about.exec();
@@ -49,11 +53,11 @@ void DialogCommands::ShowHelp() { OpenHelp(QCoreApplication::applicationDirPath(
 bool DialogCommands::OpenHelp(const QString& programFolder) {
     const QString guide = HelpFile(programFolder);
     if (!QFileInfo::exists(guide)) {
-        Messages::Show(form_, "The user guide was not found:\n" + guide, MsgExclamation);
+        Messages::Show(form_, tr("The user guide was not found:\n%1").arg(guide), MsgExclamation);
         return false;
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide))) return true;
-    Messages::Show(form_, "No web browser could be started for the user guide:\n" + guide,
+    Messages::Show(form_, tr("No web browser could be started for the user guide:\n%1").arg(guide),
                    MsgExclamation);
     return false;
 }

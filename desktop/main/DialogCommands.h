@@ -25,6 +25,9 @@ class DialogCommands : public QObject {
     // tells the user it is missing. Returns whether the browser was asked to show it.
     bool OpenHelp(const QString& programFolder);
 
+    // Hides the dialogs that stay open beside the main window (the window is closing).
+    void CloseDialogs();
+
   public slots:
     void ShowOptions();
     void ShowAbout();

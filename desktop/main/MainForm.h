@@ -7,13 +7,12 @@
 
 #include "core/Screens.h"
 #include "generator/GenerateWorkflow.h"
+#include "main/MainActions.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
-class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -25,25 +24,28 @@ namespace orvane {
 
 class CodePane;
 class CtlSplitterEx;
+class DialogCommands;
 class Highliter;
 class ODBCform;
 class PaneCommands;
 
 // The start-up window: the options bar, the database tree and the nine output panes side by
-// side, the toolbar, the status bar and the menu; and the Generate command.
+// side, the toolbar, the status bar and the menu; and the Generate command. Object names are
+// the classic control names (Frame1, Alias, num, treeviewDB, tabCtl, txt0..txt8, StatusBar1).
 class MainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr int kScreens = kScreenCount;
 
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
     std::shared_ptr<::orvane::Config> Config() const { return config_; }
+    const MainActions& Actions() const { return actions_; }
     Generator& TheGenerator() { return workflow_.TheGenerator(); }
-    CodePane* Pane(int screen) const { return txt_.at(static_cast<std::size_t>(screen)); }
+    CodePane* Pane(int screen) const { return panes_.at(static_cast<std::size_t>(screen)); }
     CodePane* CurrentPane() const;
-    QTreeWidget* Tree() const { return treeviewDB_; }
+    QTreeWidget* Tree() const { return tree_; }
     QString AliasText() const;
     bool IsGenerating() const { return workflow_.IsActive(); }
 
@@ -61,59 +63,58 @@ public:
     // Applies each screen's font and background colour to its pane.
     void ApplyPaneSettings();
 
-    // Called by the commands of the File, Edit and Help menus (they live in their own class).
-    QAction* Action(const char* objectName) const;
+  public slots:
+    void Generate();
+    void ConnectToDataSource();
+    void Disconnect();
+    void ConfigureDataSources();
+    void HighlightCurrentPane();
+    void RefreshTemplates();
 
-public slots:
-    void mnuToolsGenerate_Click();
-    void mnuDataBaseConnectODBC_Click();
-    void mnuDataBaseDisconnect_Click();
-    void mnuDataBaseDataSource_Click();
-    void mnuToolsHighLight_Click();
-    void mnuToolsRefreshT_Click();
-
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private slots:
-    void treeviewDB_ItemChanged(QTreeWidgetItem* item, int column);
-    void treeviewDB_DoubleClick(QTreeWidgetItem* item, int column);
+  private slots:
+    void OnTreeItemChanged(QTreeWidgetItem* item, int column);
+    void OnTreeDoubleClicked(QTreeWidgetItem* item, int column);
 
-private:
-    void BuildMenus();
-    void BuildToolbar();
+  private:
+    void ConnectActions();
     void BuildStatusBar();
-    void BuildCentral();
-    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
-                       const QKeySequence& shortcut = {});
+    QWidget* BuildOptionsBar();
+    QWidget* BuildTree();
+    QWidget* BuildTabs();
     void SetActive(bool active);
     // Connect, disconnect and tree edits wait while a run or a tree load is going on.
     void SetBusy(bool busy);
     void UpdateClock();
+    void UpdateKeyStates();
+    // The unload step: stops the library's work and puts the other windows away.
+    void Unload();
 
+    MainActions actions_;
     std::shared_ptr<::orvane::Config> config_;
     GenerateWorkflow workflow_;
     std::unique_ptr<Highliter> highlighter_;
     ODBCform* connectionDialog_ = nullptr;
     PaneCommands* commands_ = nullptr;
+    DialogCommands* dialogs_ = nullptr;
 
-    QGroupBox* Frame1_ = nullptr;
-    QLineEdit* Alias_ = nullptr;
-    QLineEdit* num_ = nullptr;
-    CtlSplitterEx* splitterPanel_ = nullptr;
-    QTreeWidget* treeviewDB_ = nullptr;
-    QTabWidget* tabCtl_ = nullptr;
-    std::array<CodePane*, kScreens> txt_{};
-    QToolBar* Toolbar1_ = nullptr;
-    QAction* generateButton_ = nullptr;
+    QGroupBox* optionsBar_ = nullptr;
+    QLineEdit* aliasBox_ = nullptr;
+    QLineEdit* rowCountBox_ = nullptr;
+    CtlSplitterEx* splitter_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    std::array<CodePane*, kScreens> panes_{};
     QLabel* statusMessage_ = nullptr;
-    QLabel* statusIns_ = nullptr;
-    QLabel* statusNum_ = nullptr;
+    QLabel* insertState_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     bool updatingTree_ = false;
     bool busy_ = false;
-    bool closePending_ = false;
+    // Set once the window closed: a run or tree load still on the stack only unwinds.
+    bool closed_ = false;
 };
 
 }  // namespace orvane

@@ -22,27 +22,21 @@
 namespace orvane {
 
 namespace {
-// The save command of each screen, in screen order.
-constexpr const char* kSaveActions[MainForm::kScreens] = {
-    "mnuSaveSchema", "mnuSaveBiz",  "mnuSaveDTD",   "mnuSaveXML",    "mnuSaveSQL",
-    "mnuSaveVB",     "mnuSaveJava", "mnuSaveVBNET", "mnuSaveCSharp",
-};
-
 constexpr int kOneInch = 1440;  // twips
 }  // namespace
 
 PaneCommands::PaneCommands(MainForm* form)
     : QObject(form), form_(form), lastFolder_(QDir::homePath()) {
+    const MainActions& actions = form->Actions();
     for (int i = 0; i < MainForm::kScreens; ++i) {
-        connect(form->Action(kSaveActions[i]), &QAction::triggered, this,
-                [this, i] { SaveScreen(i); });
+        connect(actions.Save(i), &QAction::triggered, this, [this, i] { SaveScreen(i); });
     }
-    connect(form->Action("mnuSaveAll"), &QAction::triggered, this, &PaneCommands::SaveAll);
-    connect(form->Action("mnuPrint"), &QAction::triggered, this, &PaneCommands::Print);
-    connect(form->Action("mnuEditSelectAll"), &QAction::triggered, this, &PaneCommands::SelectAll);
-    connect(form->Action("mnuEditCopy"), &QAction::triggered, this, &PaneCommands::Copy);
-    connect(form->Action("mnuEditCut"), &QAction::triggered, this, &PaneCommands::Cut);
-    connect(form->Action("mnuEditPaste"), &QAction::triggered, this, &PaneCommands::Paste);
+    connect(actions.saveAll, &QAction::triggered, this, &PaneCommands::SaveAll);
+    connect(actions.print, &QAction::triggered, this, &PaneCommands::Print);
+    connect(actions.selectAll, &QAction::triggered, this, &PaneCommands::SelectAll);
+    connect(actions.copy, &QAction::triggered, this, &PaneCommands::Copy);
+    connect(actions.cut, &QAction::triggered, this, &PaneCommands::Cut);
+    connect(actions.paste, &QAction::triggered, this, &PaneCommands::Paste);
 }
 
 PaneCommands::~PaneCommands() = default;
@@ -85,7 +79,7 @@ void PaneCommands::Remember(const QString& path) { lastFolder_ = QFileInfo(path)
 
 void PaneCommands::ReportFailures(const QStringList& failures) {
     if (failures.isEmpty()) return;
-    Messages::Show(form_, "Could not write:\n" + failures.join("\n"), MsgCritical);
+    Messages::Show(form_, tr("Could not write:\n%1").arg(failures.join("\n")), MsgCritical);
 }
 
 void PaneCommands::SaveScreen(int screen) {
@@ -147,7 +141,9 @@ void PaneCommands::Print() {
         RTFTools::PrintRTF(*pane, printer, font, kOneInch, kOneInch, kOneInch, kOneInch);
     // On screen the lines run out to the right again, also after a failed print.
     RTFTools::ResetWrap(*pane);
-    if (!failure.isEmpty()) Messages::Show(form_, "Printing failed.\n" + failure, MsgCritical);
+    if (!failure.isEmpty()) {
+        Messages::Show(form_, tr("Printing failed.\n%1").arg(failure), MsgCritical);
+    }
 }
 
 void PaneCommands::SelectAll() {

@@ -28,8 +28,7 @@ TEST_F(AboutHelpTest, AboutShowsVersionLogoAndALinkToTheProjectPage) {
     QString title, frame, version, link;
     bool logo = false;
     // Both the menu item and toolbar button 13 open it.
-    for (const char* trigger : {"mnuHelpAbout", "Toolbar1_Button13"}) {
-        SCOPED_TRACE(trigger);
+    for (QAction* trigger : {Action("mnuHelpAbout"), test::ToolbarButton(Form(), 13)}) {
         test::ModalAnswer<AboutForm> answer([&](AboutForm& about) {
             modal = about.isModal();
             title = about.windowTitle();
@@ -41,7 +40,7 @@ TEST_F(AboutHelpTest, AboutShowsVersionLogoAndALinkToTheProjectPage) {
             emit url->linkActivated(AboutForm::kProductUrl);
             about.findChild<QPushButton*>("cmdOK")->click();
         });
-        Form().findChild<QAction*>(trigger)->trigger();
+        trigger->trigger();
         ASSERT_TRUE(answer.Answered());
         EXPECT_TRUE(modal);
         EXPECT_EQ(title, "About Orvane");
@@ -53,12 +52,12 @@ TEST_F(AboutHelpTest, AboutShowsVersionLogoAndALinkToTheProjectPage) {
     }
     ASSERT_EQ(browser.Urls().size(), 2);
     EXPECT_EQ(browser.Urls()[0], QUrl(AboutForm::kProductUrl));
-    EXPECT_EQ(Form().Action("mnuHelpAbout")->shortcut(), QKeySequence("Ctrl+F1"));
+    EXPECT_EQ(Action("mnuHelpAbout")->shortcut(), QKeySequence("Ctrl+F1"));
 }
 
 TEST_F(AboutHelpTest, WebSiteCommandOpensTheProjectPage) {
     test::UrlCatcher browser({"https", "http"});
-    Form().Action("mnuHelpSF")->trigger();
+    Action("mnuHelpSF")->trigger();
     ASSERT_EQ(browser.Urls().size(), 1);
     EXPECT_EQ(browser.Urls()[0], QUrl(AboutForm::kProductUrl));
 }
@@ -92,7 +91,7 @@ TEST_F(AboutHelpTest, HelpOpensTheGuideBesideTheProgramOrSaysItIsMissing) {
     EXPECT_TRUE(message.contains(QString::fromStdString(outDir_) + "/share/orvane/help/index.html"))
         << message.toStdString();
     EXPECT_EQ(browser.Urls().size(), 1);
-    EXPECT_EQ(Form().Action("mnuHelpHelp")->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(Action("mnuHelpHelp")->shortcut(), QKeySequence("F1"));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 
 class ClipboardCommandsTest : public test::MainFormFixture {
   protected:
-    void Trigger(const char* name) { Form().findChild<QAction*>(name)->trigger(); }
+    void Trigger(const char* name) { Action(name)->trigger(); }
+    void Press(int button) { test::ToolbarButton(Form(), button)->trigger(); }
     static QString Clipboard() { return QApplication::clipboard()->text(); }
 };
 
@@ -20,22 +21,22 @@ TEST_F(ClipboardCommandsTest, CommandsHaveTheirShortcutsAndToolbarButtons) {
     const struct {
         const char* action;
         const char* shortcut;
-        const char* button;  // toolbar button that runs it, or nullptr
+        int button;  // toolbar button that runs it, or 0
     } cases[] = {
-        {"mnuEditSelectAll", "Ctrl+A", nullptr},
-        {"mnuEditCopy", "Ctrl+C", "Toolbar1_Button6"},
-        {"mnuEditCut", "Ctrl+X", "Toolbar1_Button5"},
-        {"mnuEditPaste", "Ctrl+V", "Toolbar1_Button7"},
+        {"mnuEditSelectAll", "Ctrl+A", 0},
+        {"mnuEditCopy", "Ctrl+C", 6},
+        {"mnuEditCut", "Ctrl+X", 5},
+        {"mnuEditPaste", "Ctrl+V", 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.action);
-        QAction* action = Form().Action(c.action);
+        QAction* action = Action(c.action);
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->shortcut(), QKeySequence(c.shortcut));
-        if (c.button == nullptr) continue;
+        if (c.button == 0) continue;
         int runs = 0;
         const auto counter = QObject::connect(action, &QAction::triggered, [&runs] { ++runs; });
-        Trigger(c.button);
+        Press(c.button);
         QObject::disconnect(counter);
         EXPECT_EQ(runs, 1);
     }
@@ -55,7 +56,7 @@ TEST_F(ClipboardCommandsTest, CopyPutsTheSelectionOfTheCurrentPaneWithLinuxLineE
     Form().Pane(3)->setCrLfText(QString("other pane"));
     Form().Pane(4)->setCrLfText(QString("select * from t\r\nwhere x = 'é'\r\n"));
     Form().Pane(4)->selectCrLf(9, 15);  // "from t\r\nwhere x"
-    Trigger("Toolbar1_Button6");
+    Press(6);
     EXPECT_EQ(Clipboard(), "from t\nwhere x");
     EXPECT_EQ(Form().Pane(4)->crLfText(), "select * from t\r\nwhere x = 'é'\r\n");
 }
@@ -77,9 +78,9 @@ TEST_F(ClipboardCommandsTest, SelectAllThenCutThenPasteRestoresTheText) {
 
     // A cut from the middle, pasted back where it was.
     pane->selectCrLf(5, 10);  // "one\r\nline "
-    Trigger("Toolbar1_Button5");
+    Press(5);
     EXPECT_EQ(pane->crLfText(), "line \u00e9\u20ac two\r\n\r\nlast");
-    Trigger("Toolbar1_Button7");
+    Press(7);
     EXPECT_EQ(pane->crLfText(), text);
     EXPECT_FALSE(pane->isReadOnly());
 }

@@ -1,7 +1,9 @@
 #include "MainFormFixture.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QToolBar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +13,18 @@
 #include "settings/Config.h"
 
 namespace orvane::test {
+
+QAction* ActionNamed(const MainForm& form, const char* name) {
+    auto* action = form.findChild<QAction*>(name);
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+
+QAction* ToolbarButton(const MainForm& form, int index) {
+    const QList<QAction*> buttons = form.findChild<QToolBar*>("Toolbar1")->actions();
+    EXPECT_LE(index, buttons.size());
+    return buttons.value(index - 1);
+}
 
 void MainFormFixture::SetUpTestSuite() { QtApp(); }
 

@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +18,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "MainFormFixture.h"
 #include "ModalAnswerer.h"
 #include "QtTestApp.h"
 #include "TestSupport.h"
@@ -50,7 +54,7 @@ class MainFormTest : public testing::Test {
             dialog->findChild<QComboBox*>("cboDrivers")->setCurrentText(driver);
             QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
-        form_->Action("mnuDataBaseConnectODBC")->trigger();
+        form_->Actions().connectDataSource->trigger();
         return answer.Messages();
     }
     void Connect(const QString& dsn) {
@@ -73,7 +77,7 @@ class MainFormTest : public testing::Test {
 
     std::vector<test::ModalAnswerer::Message> Generate() {
         test::ModalAnswerer answer;
-        form_->Action("mnuToolsGenerate")->trigger();
+        form_->Actions().generate->trigger();
         return answer.Messages();
     }
 
@@ -113,11 +117,16 @@ TEST_F(MainFormTest, WindowCarriesTheCaptionsAndControlNames) {
         {"mnuHelpSF", "Ctrl+R"},
     };
     for (const auto& [name, keys] : shortcuts) {
-        ASSERT_NE(form_->Action(name), nullptr) << name;
-        EXPECT_EQ(form_->Action(name)->shortcut(), QKeySequence(keys)) << name;
+        QAction* action = test::ActionNamed(*form_, name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(keys)) << name;
     }
-    EXPECT_EQ(form_->findChild<QAction*>("Toolbar1_Button10")->toolTip(), "Generate Code");
-    EXPECT_TRUE(form_->findChild<QAction*>("Toolbar1_Button4")->isSeparator());
+    // Buttons by their classic index; 4, 8 and 12 are separators.
+    EXPECT_EQ(test::ToolbarButton(*form_, 10), form_->Actions().generate);
+    EXPECT_EQ(form_->Actions().generate->toolTip(), "Generate Code");
+    for (int separator : {4, 8, 12}) {
+        EXPECT_TRUE(test::ToolbarButton(*form_, separator)->isSeparator()) << separator;
+    }
 }
 
 // The whole workflow: connect, tick a table, mark its key, Generate; the panes hold exactly
@@ -198,7 +207,7 @@ TEST_F(MainFormTest, GenerateAgainColoursEveryPaneAfresh) {
     Generate();
     // The SQL pane highlighted by hand all the same.
     form_->findChild<QTabWidget*>("tabCtl")->setCurrentIndex(SQL_CODE);
-    form_->Action("mnuToolsHighLight")->trigger();
+    form_->Actions().highlight->trigger();
     for (int i = 0; i < 9; ++i) {
         const std::vector<unsigned char> styles = form_->Pane(i)->styles();
         const auto coloured = std::adjacent_find(styles.begin(), styles.end(),
@@ -266,7 +275,7 @@ TEST_F(MainFormTest, SecondGenerateStopsTheRun) {
     // Pressed again while the first run lets window events through.
     QTimer::singleShot(0, form_.get(), [&] {
         pressedDuringRun = form_->IsGenerating();
-        form_->Action("mnuToolsGenerate")->trigger();
+        form_->Actions().generate->trigger();
     });
     Generate();
     EXPECT_TRUE(pressedDuringRun);
@@ -274,7 +283,7 @@ TEST_F(MainFormTest, SecondGenerateStopsTheRun) {
     // The run stopped long before 30000 rows.
     EXPECT_LT(form_->Pane(XML_CODE)->crLfText().count("\t<EventLog>"), 1000);
     // Connect and the tree work again once the run has unwound.
-    EXPECT_TRUE(form_->Action("mnuDataBaseConnectODBC")->isEnabled());
+    EXPECT_TRUE(form_->Actions().connectDataSource->isEnabled());
     EXPECT_TRUE(form_->Tree()->isEnabled());
 }
 
@@ -308,11 +317,58 @@ TEST_F(MainFormTest, FailedReconnectKeepsTheConnectionInUse) {
     }
 
     // Without a connection to keep, a failed connect claims none.
-    form_->Action("mnuDataBaseDisconnect")->trigger();
+    form_->Actions().disconnect->trigger();
     EXPECT_EQ(TryConnect("", "NoSuchDriver").size(), 1u);
     EXPECT_EQ(form_->StatusText(), "");
     EXPECT_EQ(form_->Tree()->topLevelItemCount(), 0);
     EXPECT_FALSE(form_->Config()->ConnectionManager()->dbconn);
+}
+
+// Closing mid-run: the window goes at once and the run unwinds within two seconds, with the
+// unload step of any close (the options window goes too).
+TEST_F(MainFormTest, CloseDuringARunEndsItQuickly) {
+    Connect("OrvaneSample");
+    Node("TABLE#EventLog")->setCheckState(0, Qt::Checked);
+    DoubleClick(Node("EventLog.FIELD#EventID"));
+    Box("num")->setText("30000");
+    form_->Actions().options->trigger();
+    auto* options = form_->findChild<QDialog*>("OptionsForm");
+    ASSERT_TRUE(options != nullptr && options->isVisible());
+    QElapsedTimer sinceClose;
+    bool closedDuringRun = false;
+    qint64 hiddenAfter = -1;
+    QTimer::singleShot(0, form_.get(), [&] {
+        closedDuringRun = form_->IsGenerating();
+        sinceClose.start();
+        form_->close();
+        if (!form_->isVisible()) hiddenAfter = sinceClose.elapsed();
+    });
+    Generate();
+    ASSERT_TRUE(closedDuringRun);
+    EXPECT_GE(hiddenAfter, 0);
+    EXPECT_LT(hiddenAfter, 500);
+    EXPECT_LT(sinceClose.elapsed(), 2000);
+    EXPECT_FALSE(form_->IsGenerating());
+    EXPECT_FALSE(options->isVisible());
+}
+
+// INS tells how the current pane takes typing; NUM claims nothing, as Num Lock cannot be read.
+TEST_F(MainFormTest, InsertKeyStateShowsForTheCurrentPane) {
+    auto* insert = form_->findChild<QLabel*>("StatusBar1_Panel2");
+    EXPECT_EQ(insert->text(), "INS");
+    EXPECT_EQ(form_->findChild<QLabel*>("StatusBar1_Panel3")->text(), "");
+    auto* tabs = form_->findChild<QTabWidget*>("tabCtl");
+    tabs->setCurrentIndex(JAVA_CODE);
+    CodePane* pane = form_->Pane(JAVA_CODE);
+    pane->setCrLfText(QString("abc"));
+    QTest::keyClick(pane, Qt::Key_Insert);
+    EXPECT_EQ(insert->text(), "OVR");
+    QTest::keyClick(pane, Qt::Key_X);
+    EXPECT_EQ(pane->crLfText(), "xbc");
+    tabs->setCurrentIndex(SQL_CODE);
+    EXPECT_EQ(insert->text(), "INS");
+    tabs->setCurrentIndex(JAVA_CODE);
+    EXPECT_EQ(insert->text(), "OVR");
 }
 
 TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
@@ -372,7 +428,7 @@ TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
     DoubleClick(orders);
     EXPECT_EQ(DbTree::Image(orders), 2);
 
-    form_->Action("mnuDataBaseDisconnect")->trigger();
+    form_->Actions().disconnect->trigger();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_EQ(Box("Alias")->text(), "");
     EXPECT_FALSE(form_->Config()->ConnectionManager()->dbconn);

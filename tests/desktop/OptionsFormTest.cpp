@@ -26,7 +26,7 @@ class OptionsFormTest : public test::MainFormFixture {
   protected:
     void SetUp() override {
         MainFormFixture::SetUp();
-        Form().Action("mnuToolsOptions")->trigger();
+        Action("mnuToolsOptions")->trigger();
         options_ = Form().findChild<DialogCommands*>()->Options();
         ASSERT_NE(options_, nullptr);
     }
@@ -83,7 +83,7 @@ TEST_F(OptionsFormTest, OpensModelessWithBothRootsAndTheNineScreensUnderEach) {
     // Shown again, not made anew.
     Child<QPushButton>("CancelButton")->click();
     EXPECT_FALSE(Options().isVisible());
-    Form().findChild<QAction*>("Toolbar1_Button9")->trigger();
+    test::ToolbarButton(Form(), 9)->trigger();
     EXPECT_EQ(Form().findChild<DialogCommands*>()->Options(), options_);
     EXPECT_TRUE(Options().isVisible());
 }
@@ -220,7 +220,7 @@ TEST_F(OptionsFormTest, CaseRuleChangedThenCancelIsUsedByTheGeneratorButNotSaved
     EXPECT_EQ(Stored(6).IsUppercase, storedRule);
 
     // The next OK saves it along with everything else.
-    Form().Action("mnuToolsOptions")->trigger();
+    Action("mnuToolsOptions")->trigger();
     Child<QPushButton>("OKButton")->click();
     EXPECT_EQ(Stored(6).IsUppercase, 1);
 }
@@ -244,7 +244,7 @@ TEST_F(OptionsFormTest, SuffixesTypedUnderSeveralNodesLandInTheirOwnScreens) {
     // A suffix still in the box: Cancel drops it, OK takes it over.
     TypeSuffix("Dropped");
     Child<QPushButton>("CancelButton")->click();
-    Form().Action("mnuToolsOptions")->trigger();
+    Action("mnuToolsOptions")->trigger();
     Click("f7");
     EXPECT_EQ(Record(6).Suffix, "Bean");
     TypeSuffix("Net");

@@ -106,7 +106,7 @@ class PrintCommandTest : public test::MainFormFixture {
 
     // Runs the print command and answers its dialog as a user would: choose printing to a PDF
     // file and type its name, or cancel ("").
-    PrintRun Print(const char* trigger, const QString& pdf) {
+    PrintRun Print(QAction* trigger, const QString& pdf) {
         PrintRun run;
         test::ModalAnswer<QPrintDialog> answer([&](QPrintDialog& dialog) {
             if (pdf.isEmpty()) {
@@ -128,7 +128,7 @@ class PrintCommandTest : public test::MainFormFixture {
             run.message = box.text();
             box.accept();
         });
-        Form().findChild<QAction*>(trigger)->trigger();
+        trigger->trigger();
         run.asked = answer.Answered();
         return run;
     }
@@ -162,7 +162,7 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     Highliter().HighlightCSharp(*pane);
 
     const QString pdf = Out("pane.pdf");
-    const PrintRun run = Print("Toolbar1_Button2", pdf);
+    const PrintRun run = Print(test::ToolbarButton(Form(), 2), pdf);
     ASSERT_TRUE(run.asked);
     ASSERT_EQ(run.message, "");
     ASSERT_TRUE(QFile::exists(pdf));
@@ -220,7 +220,7 @@ TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
         SCOPED_TRACE(c.name);
         Form().Pane(XML_CODE)->setCrLfText(c.text);
         const QString pdf = Out(c.name);
-        const PrintRun run = Print("mnuPrint", pdf);
+        const PrintRun run = Print(Action("mnuPrint"), pdf);
         ASSERT_TRUE(run.asked);
         ASSERT_EQ(run.message, "");
         EXPECT_EQ(PdfPages(pdf), 1);
@@ -231,7 +231,7 @@ TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
 TEST_F(PrintCommandTest, CancelPrintsNothingAndSaysNothing) {
     Form().Pane(0)->setCrLfText(QString("x"));
     Printer().setOutputFileName(Out("never.pdf"));
-    const PrintRun run = Print("mnuPrint", "");
+    const PrintRun run = Print(Action("mnuPrint"), "");
     ASSERT_TRUE(run.asked);
     EXPECT_EQ(run.message, "");
     EXPECT_FALSE(QFile::exists(Out("never.pdf")));
@@ -240,7 +240,7 @@ TEST_F(PrintCommandTest, CancelPrintsNothingAndSaysNothing) {
 TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
     Form().Pane(0)->setCrLfText(QString("x"));
     const QString pdf = Out("no-such-folder/out.pdf");
-    const PrintRun run = Print("mnuPrint", pdf);
+    const PrintRun run = Print(Action("mnuPrint"), pdf);
     ASSERT_TRUE(run.asked);
     const QString& message = run.message;
     EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();

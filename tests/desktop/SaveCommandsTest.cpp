@@ -60,7 +60,7 @@ class SaveCommandsTest : public test::MainFormFixture {
                 dialog.reject();
             }
         });
-        Form().Action(action)->trigger();
+        Action(action)->trigger();
         EXPECT_TRUE(answer.Answered()) << action;
         return seen;
     }
