@@ -14,9 +14,9 @@ CtlSplitterEx::CtlSplitterEx(QWidget* parent) : QWidget(parent) {
     // Moves without a button pressed are needed to show the sizing pointer over the bar.
     setMouseTracking(true);
     auto* layout = new QVBoxLayout(this);
-    const char* texts[] = {"SplitterEx", "(must be behind its attached objects)"};
+    const QString texts[] = {tr("SplitterEx"), tr("(must be behind its attached objects)")};
     for (int i = 0; i < 2; ++i) {
-        lblInfo_[i] = new QLabel(QString::fromLatin1(texts[i]), this);
+        lblInfo_[i] = new QLabel(texts[i], this);
         lblInfo_[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
         lblInfo_[i]->setAlignment(Qt::AlignCenter);
         layout->addWidget(lblInfo_[i]);

@@ -18,9 +18,9 @@ constexpr double kMillimetresPerInch = 25.4;
 
 QString PrinterFailure(const QPrinter& printer) {
     if (!printer.outputFileName().isEmpty()) {
-        return "The file " + printer.outputFileName() + " could not be written.";
+        return RTFTools::tr("The file %1 could not be written.").arg(printer.outputFileName());
     }
-    return "The printer " + printer.printerName() + " reported an error.";
+    return RTFTools::tr("The printer %1 reported an error.").arg(printer.printerName());
 }
 
 // The pane shows another font while it is printed, and its own one again afterwards.
@@ -78,7 +78,7 @@ QString RTFTools::PrintRTF(CodePane& rtf, QPrinter& printer, const QFont& font, 
                               paper.height() - (topMarginHeight + bottomMarginHeight) * perTwip)
                            .toRect();
     if (body.width() < 1 || body.height() < 1) {
-        return "The margins leave no room for text on the paper.";
+        return tr("The margins leave no room for text on the paper.");
     }
     rtf.colourAll();
     const PrintFont printFont(rtf, font);
@@ -95,7 +95,7 @@ QString RTFTools::PrintRTF(CodePane& rtf, QPrinter& printer, const QFont& font, 
         pos = next;
         if (!printer.newPage()) {
             painter.end();
-            return QString("Page %1 could not be started.").arg(page + 1);
+            return tr("Page %1 could not be started.").arg(page + 1);
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QFont;
@@ -13,6 +14,8 @@ class CodePane;
 // printer's line width so screen and paper break lines alike. Margins are in twips (1440 to
 // the inch), measured from the paper's edge.
 class RTFTools {
+    Q_DECLARE_TR_FUNCTIONS(RTFTools)
+
   public:
     // The printable line width: paper width minus both margins (twips).
     static int LineWidthTwips(const QPrinter& printer, int leftMarginWidth, int rightMarginWidth);
