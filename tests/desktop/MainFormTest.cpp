@@ -83,6 +83,7 @@ class MainFormTest : public testing::Test {
 
     QLineEdit* Box(const char* name) { return form_->findChild<QLineEdit*>(name); }
 
+    test::TempSettingsFolder settings_;
     std::unique_ptr<MainForm> form_;
 };
 
@@ -325,7 +326,8 @@ TEST_F(MainFormTest, FailedReconnectKeepsTheConnectionInUse) {
 }
 
 // Closing mid-run: the window goes at once and the run unwinds within two seconds, with the
-// unload step of any close (the options window goes too).
+// unload step of any close: the options window goes too, and its edits stay unsaved as only
+// its OK saves.
 TEST_F(MainFormTest, CloseDuringARunEndsItQuickly) {
     Connect("OrvaneSample");
     Node("TABLE#EventLog")->setCheckState(0, Qt::Checked);
@@ -334,6 +336,9 @@ TEST_F(MainFormTest, CloseDuringARunEndsItQuickly) {
     form_->Actions().options->trigger();
     auto* options = form_->findChild<QDialog*>("OptionsForm");
     ASSERT_TRUE(options != nullptr && options->isVisible());
+    const std::string stored = settings_.ReadFile("machine.reg");
+    ASSERT_NE(stored.find("Suffix"), std::string::npos);
+    form_->Config()->Screens().Item(std::to_string(JAVA_CODE))->Suffix = "Unsaved";
     QElapsedTimer sinceClose;
     bool closedDuringRun = false;
     qint64 hiddenAfter = -1;
@@ -350,6 +355,7 @@ TEST_F(MainFormTest, CloseDuringARunEndsItQuickly) {
     EXPECT_LT(sinceClose.elapsed(), 2000);
     EXPECT_FALSE(form_->IsGenerating());
     EXPECT_FALSE(options->isVisible());
+    EXPECT_EQ(settings_.ReadFile("machine.reg"), stored);
 }
 
 // INS tells how the current pane takes typing; NUM claims nothing, as Num Lock cannot be read.
