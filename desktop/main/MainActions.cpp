@@ -31,7 +31,7 @@ constexpr MenuSpec kMenus[] = {
     {Menu::Help, "mnuHelp", QT_TRANSLATE_NOOP("MainActions", "&Help")},
 };
 
-constexpr std::size_t kSaveCommands = static_cast<std::size_t>(CSHARP_CODE) + 1;
+constexpr std::size_t kSaveCommands = kScreenCount;
 
 struct ActionSpec {
     QAction* MainActions::*member;
