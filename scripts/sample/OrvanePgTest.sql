@@ -209,8 +209,8 @@ INSERT INTO "AllTypes" VALUES
   'null', '1', '<b/>', '0044-03-15 BC', '0044-03-15 12:00:00 BC', '2024-05-06 07:08:09',
   '07:08:09.5', NULL, NULL, NULL, NULL);
 
--- Column names that are alike after the name rule, keywords of the class languages, and a
--- column named like its table.
+-- Column names that are alike after the name rule, keywords and names of the class languages
+-- and templates, and a column named like its table.
 CREATE TABLE "Clash" (
     "ID"        integer      NOT NULL PRIMARY KEY,
     "a b"       integer,
@@ -225,12 +225,28 @@ CREATE TABLE "Clash" (
     "String"    varchar(5),
     "Load"      integer,
     "naïve €"   varchar(5),
-    "say ""hi"""  varchar(5)
+    "say ""hi"""  varchar(5),
+    "Größe"     varchar(5),
+    "static"    integer,
+    "End"       date,
+    "ub"        varchar(5),
+    "da"        bigint,
+    "DataRow"   varchar(5),
+    "Value"     time,
+    "back\slash" varchar(5),
+    "   "       varchar(5),
+    "Binary"    bytea,
+    "price$"    double precision,
+    "unit price" numeric(8,2),
+    "$CLASS_NAME$" varchar(5),
+    "$GET_XML$" integer
 );
 
 INSERT INTO "Clash" VALUES
- (1, 1, 2, 'three', 'four', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"'),
- (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+ (1, 1, 2, 'three', 'four', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"', 'groß',
+  1, '2024-05-06', 'ub', 2, 'row', '07:08:09', '\', ' ', '\x01', 1.5, 2.50, '$', 3),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,
+  NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
 
 -- A second schema, so the catalogue must look beyond the current one.
 CREATE SCHEMA archive;

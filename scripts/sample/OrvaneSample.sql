@@ -136,8 +136,8 @@ INSERT INTO Readings VALUES
  (2, NULL, NULL, NULL, NULL, NULL, NULL),
  (3, -1e-300, 9e999, -9e999, '2024-05-06', '1900-01-01', '');
 
--- Column names that are alike after the name rule, keywords of the class languages, and a
--- column named like its table.
+-- Column names that are alike after the name rule, keywords and names of the class languages
+-- and templates, and a column named like its table.
 CREATE TABLE Clash (
     ID          INTEGER      NOT NULL PRIMARY KEY,
     "a b"       INTEGER,
@@ -151,12 +151,28 @@ CREATE TABLE Clash (
     String      VARCHAR(5),
     Load        INTEGER,
     "naïve €"   VARCHAR(5),
-    "say ""hi""" VARCHAR(5)
+    "say ""hi""" VARCHAR(5),
+    "Größe"     VARCHAR(5),
+    static      INTEGER,
+    "End"       DATE,
+    ub          VARCHAR(5),
+    da          BIGINT,
+    DataRow     VARCHAR(5),
+    "Value"     TIME,
+    "back\slash" VARCHAR(5),
+    "   "       VARCHAR(5),
+    "Binary"    BLOB,
+    "price$"    DOUBLE,
+    "unit price" NUMERIC(8,2),
+    "$CLASS_NAME$" VARCHAR(5),
+    "$GET_XML$" INTEGER
 );
 
 INSERT INTO Clash VALUES
- (1, 1, 2, 'three', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"'),
- (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+ (1, 1, 2, 'three', 'five', 'six', 'seven', 8, 'nine', 'ten', 11, 'é', '"', 'groß', 1,
+  '2024-05-06', 'ub', 2, 'row', '07:08:09', '\', ' ', X'01', 1.5, 2.50, '$', 3),
+ (2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,
+  NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
 
 -- A wide, long table for benchmarks: 45 000 rows of 20 columns.
 CREATE TABLE EventLog (
