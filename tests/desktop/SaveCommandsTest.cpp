@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
 
 #include "MainFormFixture.h"
 #include "ModalAnswer.h"
+#include "Programs.h"
 #include "main/FileDialog.h"
 #include "main/PaneCommands.h"
 #include "viewer/CodePane.h"
@@ -226,14 +226,14 @@ TEST_F(SaveCommandsTest, ReadOnlyFolderGivesAMessageAndKeepsTheOldFile) {
     // Root writes into folders without write permission; an immutable folder stops root too.
     const bool root = geteuid() == 0;
     const std::string folder = outDir_;
-    if (root && std::system(("chattr +i '" + folder + "' 2>/dev/null").c_str()) != 0) {
+    if (root && test::RunProgram({"chattr", "+i", folder}).status != 0) {
         GTEST_SKIP() << "this file system cannot make the folder immutable for root";
     }
     struct Unlock {
         bool root;
         std::string folder;
         ~Unlock() {
-            if (root) std::system(("chattr -i '" + folder + "'").c_str());
+            if (root) test::RunProgram({"chattr", "-i", folder});
         }
     } unlock{root, folder};
     if (!root) fs::permissions(outDir_, fs::perms::owner_read | fs::perms::owner_exec);

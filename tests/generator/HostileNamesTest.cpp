@@ -170,11 +170,11 @@ TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse)
         for (const char* kind : {".xsd", ".biz"}) {
             const RunResult comments =
                 RunProgram({"xmllint", "--xpath", "count(/comment())", base + kind});
-            EXPECT_EQ(comments.output, "2\n") << kind;
+            EXPECT_EQ(comments.out, "2\n") << kind;
         }
         const RunResult valid =
             RunProgram({"xmllint", "--noout", "--dtdvalid", base + ".dtd", base + ".xml"});
-        EXPECT_EQ(valid.status, 0) << valid.output;
+        EXPECT_EQ(valid.status, 0) << valid.out;
 
         // The script, run as a user would, against a database that holds another table.
         const std::string target = base + ".db";
@@ -186,7 +186,7 @@ TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse)
         result.Open("Driver=SQLite3;Database=" + target + ";");
         EXPECT_EQ(TableNames(result), (std::set<std::string>{"victim", name}));
         EXPECT_EQ(CountRows(result, "victim"), "1");
-        EXPECT_EQ(CountRows(result, name), "3") << run.output;
+        EXPECT_EQ(CountRows(result, name), "3") << run.out;
     }
     // A node text that is more than one name is never sent.
     PlainTreeNode pasted("TABLE#t", "t; drop table victim", ImageTable, true);

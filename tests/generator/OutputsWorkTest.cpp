@@ -2,7 +2,8 @@
 // settings and the rows it holds, gives XML data that validates against its XML Schema and its
 // DTD (xmllint), Java beans that compile and read and write that document through the JDK
 // (XmlReadWrite.java, no database), C# classes that compile (mcs) and VB classes that pass the
-// structure check. Values at the edges of their types come through exactly.
+// structure check. Values at the edges of their types come through exactly, and names and a
+// login as hostile as they get run nothing when the classes are loaded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "ClassVbChecker.h"
 #include "Programs.h"
 #include "SchemaFixture.h"
 #include "TableBuilder.h"
 #include "TestSupport.h"
 #include "data/Connection.h"
+#include "data/ConnectionText.h"
 #include "generator/MakeAlias.h"
 #include "model/ConnectionManager.h"
 #include "model/ConnectionTexts.h"
@@ -87,16 +90,26 @@ constexpr int kMostRows = 20;
 
 // The first line of a tool's complaint, with the file's folder taken off.
 std::string FirstLine(const RunResult& result, const std::string& folder) {
-    std::string line = result.output.substr(0, result.output.find('\n'));
+    std::string line = result.out.substr(0, result.out.find('\n'));
     for (std::size_t at = line.find(folder); at != std::string::npos; at = line.find(folder)) {
         line.erase(at, folder.size() + 1);
     }
     return line;
 }
 
-std::string ClassNameOf(const std::string& java) {
-    const std::size_t at = java.find("\nclass ") + 7;
-    return java.substr(at, java.find(' ', at) - at);
+// The class name a generated class declares, after the keyword that opens it.
+std::string DeclaredClass(const std::string& text, const std::string& keyword) {
+    const std::size_t at = text.find("\n" + keyword);
+    if (at == std::string::npos) return {};
+    const std::size_t start = at + 1 + keyword.size();
+    return text.substr(start, text.find_first_of(" \r\n", start) - start);
+}
+
+std::string Hex(const std::string& text) {
+    static const char* const kDigits = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : text) hex += std::string{kDigits[c >> 4], kDigits[c & 15]};
+    return hex;
 }
 
 class OutputsWork : public SchemaFixture {
@@ -136,6 +149,39 @@ class OutputsWork : public SchemaFixture {
         return fileName;
     }
 
+    // Compiles the classes in folder: the Java beans with javac into folder/classes, the C#
+    // classes with mcs into folder/classes.dll; the VB6 (.cls) and VB.NET (.vb) classes get the
+    // structure check (no compiler for them here).
+    static void CompileAll(const fs::path& folder) {
+        std::vector<std::string> java = {FindTool("javac"), "-encoding", "UTF-8", "-d",
+                                         (folder / "classes").string()};
+        std::vector<std::string> csharp = {FindTool("mcs"), "-target:library", "-r:System.Data",
+                                           "-r:System.Xml",
+                                           "-out:" + (folder / "classes.dll").string()};
+        const ClassVbChecker vb6(ClassVbChecker::Vb6Names());
+        const ClassVbChecker vbnet(ClassVbChecker::VbNetNames());
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const fs::path& file = entry.path();
+            const std::string extension = file.extension().string();
+            if (extension == ".java") java.push_back(file.string());
+            if (extension == ".cs") csharp.push_back(file.string());
+            if (extension == ".cls" || extension == ".vb") {
+                for (const std::string& problem :
+                     (extension == ".cls" ? vb6 : vbnet).Check(ReadFile(file))) {
+                    ADD_FAILURE() << file << ": " << problem;
+                }
+            }
+        }
+        fs::create_directories(folder / "classes");
+        for (const std::vector<std::string>* compile : {&java, &csharp}) {
+            ASSERT_FALSE(compile->front().empty()) << "a compiler is missing: run scripts/setup.sh "
+                                                      "(openjdk-17-jdk-headless, mono-mcs)";
+            ASSERT_GT(compile->size(), 5u) << "no classes in " << folder;
+            const RunResult result = RunProgram(*compile);
+            EXPECT_EQ(result.status, 0) << result.out;
+        }
+    }
+
     // Compiles every class in folder, then runs each bean over its document.
     static void CompileAndReadBack(const fs::path& folder,
                                    const std::vector<std::string>& aliases) {
@@ -144,14 +190,14 @@ class OutputsWork : public SchemaFixture {
         const RunResult built =
             RunProgram({"javac", "-d", classes,
                         EnvOr("ORVANE_SOURCE_DIR", ".") + "/tests/generator/XmlReadWrite.java"});
-        ASSERT_EQ(built.status, 0) << built.output;
+        ASSERT_EQ(built.status, 0) << built.out;
         std::vector<std::string> java = {"java", "-cp", classes, "XmlReadWrite"};
         for (const std::string& alias : aliases) {
-            java.push_back(ClassNameOf(ReadFile(folder / (alias + ".java"))));
+            java.push_back(DeclaredClass(ReadFile(folder / (alias + ".java")), "class "));
             java.push_back((folder / (alias + ".xml")).string());
         }
         const RunResult readBack = RunProgram(java);
-        EXPECT_EQ(readBack.status, 0) << folder.filename().string() << ":\n" << readBack.output;
+        EXPECT_EQ(readBack.status, 0) << folder.filename().string() << ":\n" << readBack.out;
     }
 
     std::string dir_;
@@ -244,6 +290,69 @@ TEST_F(OutputsWork, RootsAndAliasesOfEveryKind) {
         fs::create_directories(folder);
         WriteAndValidate(table, folder, "t");
     }
+}
+
+// Names, user and password that would run code when pasted into a literal or end a comment,
+// a line or a literal: the classes compile, and loading them only reads back the texts.
+TEST_F(OutputsWork, HostileNamesAndLoginRunNothing) {
+    using namespace data;
+    const std::string user = "u\"+System.IO.Directory.CreateDirectory(\"y\").Name+\"\\\u2028";
+    const std::string password = "p\",String.valueOf(new java.io.File(\"x\").mkdir()),\";x={}";
+    ConnectionTexts::Compose({.dsn = "OrvaneSample",
+                              .uid = user,
+                              .pwd = password,
+                              .database = "",
+                              .driver = "",
+                              .server = ""},
+                             *config_->ConnectionManager());
+    const std::vector<ColumnSpec> columns = {
+        {.name = "a);DROP TABLE victim;--", .type = adInteger, .key = true},
+        {.name = "b]);DROP TABLE victim;--", .type = adVarChar},
+        {.name = "c\"\\*/ \u201D", .type = adVarChar},
+        {.name = "d\nnew line", .type = adDate},
+        {.name = "e\u2028f", .type = adDouble},
+    };
+    WriteAndValidate(
+        MakeTable("dbo.\"x\"\"; */ DROP TABLE victim; --\u2028\"", "a\"b\\c*/\u201D", columns, {}),
+        dir_, "hostile");
+    CompileAndReadBack(dir_, {"hostile"});
+
+    const fs::path run = fs::path(dir_) / "run";
+    fs::create_directories(run);
+    const fs::path sources = fs::path(EnvOr("ORVANE_SOURCE_DIR", ".")) / "tests" / "generator";
+    // Both loaders run in a folder of their own, where a payload would leave its trace.
+    auto runThere = [&](const std::string& command) {
+        return RunProgram({"sh", "-c", "cd " + Quote(run.string()) + " && " + command});
+    };
+    const std::string java = ReadFile(fs::path(dir_) / "hostile.java");
+    const std::string classes = (fs::path(dir_) / "classes").string();
+    RunResult built = RunProgram(
+        {FindTool("javac"), "-cp", classes, "-d", classes, (sources / "Loader.java").string()});
+    ASSERT_EQ(built.status, 0) << built.out;
+    const RunResult javaRun =
+        runThere("java -cp " + Quote(classes) + " Loader " + Quote(DeclaredClass(java, "class ")));
+    EXPECT_EQ(javaRun.out,
+              Hex("jdbc:odbc:OrvaneSample") + "\n" + Hex(user) + "\n" + Hex(password) + "\n");
+
+    const std::string csharp = ReadFile(fs::path(dir_) / "hostile.cs");
+    const std::string loader = (fs::path(dir_) / "loader.exe").string();
+    built = RunProgram({FindTool("mcs"), "-out:" + loader, (sources / "Loader.cs").string()});
+    ASSERT_EQ(built.status, 0) << built.out;
+    const RunResult csharpRun =
+        runThere("mono " + Quote(loader) + " " + Quote((fs::path(dir_) / "classes.dll").string()) +
+                 " " + Quote(DeclaredClass(csharp, "public class ")));
+    std::string text;
+    for (std::size_t i = 0; i + 1 < csharpRun.out.size(); i += 2) {
+        text += static_cast<char>(std::stoi(csharpRun.out.substr(i, 2), nullptr, 16));
+    }
+    std::vector<std::pair<std::string, std::string>> attributes;
+    for (const ConnectionAttribute& a : ParseConnectionText(text))
+        attributes.push_back({a.key, a.value});
+    EXPECT_EQ(attributes, (std::vector<std::pair<std::string, std::string>>{
+                              {"DSN", "OrvaneSample"}, {"user_id", user}, {"password", password}}))
+        << csharpRun.out;
+    // Neither payload ran.
+    EXPECT_TRUE(fs::is_empty(run));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "Programs.h"
 #include "TestSources.h"
 #include "TestSupport.h"
 #include "core/OrvaneError.h"
@@ -195,7 +195,7 @@ TEST(ModelDbCatalog, TableWhoseColumnsCannotBeReadStaysWithoutColumns) {
     const std::string script =
         "create table gone(a); create view broken as select a from gone; "
         "create table \"kept here\"(x, y); drop table gone;";
-    ASSERT_EQ(std::system(("sqlite3 '" + file + "' '" + script + "'").c_str()), 0);
+    ASSERT_EQ(test::RunProgram({"sqlite3", file, script}).status, 0);
     // Opened without a data source name, the way the connection dialog's driver fields compose it.
     auto connection = test::OpenSource({"(None)", "", "", file, "SQLite3", ""});
     const DbCatalog catalog = DbCatalog::Read(*connection);

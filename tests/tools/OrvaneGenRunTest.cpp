@@ -1,15 +1,12 @@
 // Runs the built orvane-gen against the test environment's data sources.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "Programs.h"
 #include "TestSupport.h"
 #include "settings/Config.h"
 
@@ -18,24 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::Quote;
+using test::ReadFile;
+using Result = test::RunResult;
 
 class OrvaneGenRun : public ::testing::Test {
   protected:
@@ -43,24 +25,16 @@ class OrvaneGenRun : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     // env: extra "NAME=value " assignments for this run only.
-    Result Run(const std::vector<std::string>& args, const std::string& env = "") const {
+    Result Run(std::vector<std::string> args, const std::string& env = "") const {
         // The drivers leak a little through libodbcinst, which they load and unload again; full
         // stacks let the leak suppressions recognise the driver that asked for it.
         const std::string asan =
             "ASAN_OPTIONS=" + Quote(test::EnvOr("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0");
-        std::string command =
-            asan + " " + env + Quote(test::EnvOr("ORVANE_BIN_DIR", ".") + "/orvane-gen");
-        for (const std::string& arg : args) command += " " + Quote(arg);
-        command += " >" + Quote(dir_ + "/stdout") + " 2>" + Quote(dir_ + "/stderr");
-        const int raw = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = ReadFile(dir_ + "/stdout");
-        result.err = ReadFile(dir_ + "/stderr");
-        return result;
+        args.insert(args.begin(), test::EnvOr("ORVANE_BIN_DIR", ".") + "/orvane-gen");
+        return test::RunProgram(args, asan + " " + env, test::ErrorOutput::Apart);
     }
-    bool WellFormed(const std::string& path) const {
-        return std::system(("xmllint --noout " + Quote(path)).c_str()) == 0;
+    static bool WellFormed(const std::string& path) {
+        return test::RunProgram({"xmllint", "--noout", path}).status == 0;
     }
 
     std::string dir_;
@@ -161,10 +135,10 @@ TEST_F(OrvaneGenRun, WritesFilesWithTheUsersSettings) {
 
 TEST_F(OrvaneGenRun, ConnectsThroughADriverWithoutDataSource) {
     const std::string db = dir_ + "/own.db";
-    ASSERT_EQ(std::system(("sqlite3 " + Quote(db) +
-                           " \"CREATE TABLE [my table] (id INTEGER PRIMARY KEY, [1st] TEXT);"
-                           " INSERT INTO [my table] VALUES (1, 'a & b');\"")
-                              .c_str()),
+    ASSERT_EQ(test::RunProgram({"sqlite3", db,
+                                "CREATE TABLE [my table] (id INTEGER PRIMARY KEY, [1st] TEXT);"
+                                " INSERT INTO [my table] VALUES (1, 'a & b');"})
+                  .status,
               0);
     const std::vector<std::string> connect = {"--driver", "SQLite3", "--database", db};
     Result r = Run({connect[0], connect[1], connect[2], connect[3], "--list"});
@@ -222,10 +196,10 @@ TEST_F(OrvaneGenRun, FailuresSayWhatAndExitOne) {
 TEST_F(OrvaneGenRun, RejectedQueryFails) {
     // A view over a table that no longer exists: listed, but its query fails.
     const std::string db = dir_ + "/broken.db";
-    ASSERT_EQ(std::system(("sqlite3 " + Quote(db) +
-                           " \"CREATE TABLE t (id INTEGER); CREATE VIEW v AS SELECT id FROM t;"
-                           " CREATE TABLE k (id INTEGER); DROP TABLE t;\"")
-                              .c_str()),
+    ASSERT_EQ(test::RunProgram({"sqlite3", db,
+                                "CREATE TABLE t (id INTEGER); CREATE VIEW v AS SELECT id FROM t;"
+                                " CREATE TABLE k (id INTEGER); DROP TABLE t;"})
+                  .status,
               0);
     const Result r = Run({"--driver", "SQLite3", "--database", db, "--table", "v", "--keys", "id",
                           "--screens", "xml"});
