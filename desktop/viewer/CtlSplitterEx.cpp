@@ -15,11 +15,11 @@ CtlSplitterEx::CtlSplitterEx(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     auto* layout = new QVBoxLayout(this);
     const QString texts[] = {tr("SplitterEx"), tr("(must be behind its attached objects)")};
-    for (int i = 0; i < 2; ++i) {
-        lblInfo_[i] = new QLabel(texts[i], this);
-        lblInfo_[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
-        lblInfo_[i]->setAlignment(Qt::AlignCenter);
-        layout->addWidget(lblInfo_[i]);
+    for (std::size_t i = 0; i < faceLabels_.size(); ++i) {
+        faceLabels_[i] = new QLabel(texts[i], this);
+        faceLabels_[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
+        faceLabels_[i]->setAlignment(Qt::AlignCenter);
+        layout->addWidget(faceLabels_[i]);
     }
 }
 
@@ -29,7 +29,7 @@ void CtlSplitterEx::AttachObjects(QWidget* first, QWidget* second, bool initZOrd
     minTilePercent_ = 0;
     maxTilePercent_ = 100;
     tilePercent_ = kInitialTilePercent;
-    for (QLabel* label : lblInfo_) label->hide();
+    for (QLabel* label : faceLabels_) label->hide();
     for (QWidget* object : {first, second}) {
         if (object == nullptr) continue;
         if (object->parentWidget() != this) object->setParent(this);

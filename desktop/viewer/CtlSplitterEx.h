@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
 
 class QLabel;
 
@@ -66,7 +67,8 @@ class CtlSplitterEx : public QWidget {
 
     QPointer<QWidget> first_;
     QPointer<QWidget> second_;
-    QLabel* lblInfo_[2];
+    // The texts shown until objects are attached.
+    std::array<QLabel*, 2> faceLabels_{};
     bool initialised_ = false;
     bool dragging_ = false;
     int tilePercent_ = kInitialTilePercent;
