@@ -2,6 +2,7 @@
 // throwaway PostgreSQL server through psqlODBC. One body runs against each.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -68,6 +69,16 @@ void Dump(RecordSet& rows, std::ostream& out) {
     for (std::size_t i = 0; i < rows.FieldCount(); ++i) EXPECT_TRUE(rows.Field(i).IsNull());
     rows.MoveNext();  // moving past the end stays at the end
     EXPECT_TRUE(rows.IsEOF());
+}
+
+// "state: message" of the ODBC failure run meets, or "" when it succeeds.
+std::string FailureOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const OdbcError& error) {
+        return error.SqlState() + ": " + error.what();
+    }
+    return "";
 }
 
 class DataSourceTest : public ::testing::TestWithParam<Backend> {
@@ -145,16 +156,11 @@ TEST_P(DataSourceTest, FieldsAreFoundByNameInAnyCaseEvenWithoutRows) {
 }
 
 TEST_P(DataSourceTest, ARejectedQueryCarriesTheDriversWordsAndTheConnectionStaysUsable) {
-    try {
-        connection_.Execute("select * from \"NoSuchTable\"");
-        FAIL() << "the query was accepted";
-    } catch (const OdbcError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find(GetParam().missingTableWords), std::string::npos) << message;
-        EXPECT_NE(message.find("NoSuchTable"), std::string::npos) << message;
-        EXPECT_EQ(message.rfind("Query failed: ", 0), 0u) << message;
-        EXPECT_EQ(error.SqlState().size(), 5u);
-    }
+    const std::string failure =
+        FailureOf([&] { connection_.Execute("select * from \"NoSuchTable\""); });
+    EXPECT_EQ(failure.find(": Query failed: "), 5u) << failure;  // after the SQL state
+    EXPECT_NE(failure.find(GetParam().missingTableWords), std::string::npos) << failure;
+    EXPECT_NE(failure.find("NoSuchTable"), std::string::npos) << failure;
     EXPECT_FALSE(connection_.Execute("select * from \"Customers\"")->IsEOF());
 }
 
@@ -164,15 +170,9 @@ INSTANTIATE_TEST_SUITE_P(Drivers, DataSourceTest, ::testing::ValuesIn(kBackends)
 TEST(DataSources, AFailedOpenKeepsTheTextAndSaysWhy) {
     Connection connection;
     const std::string text = "PROVIDER=MSDASQL;DSN=NoSuchSource;";
-    try {
-        connection.Open(text);
-        FAIL() << "opened a data source that does not exist";
-    } catch (const OdbcError& error) {
-        const std::string message = error.what();
-        EXPECT_EQ(message.rfind("Opening the connection failed: ", 0), 0u) << message;
-        EXPECT_NE(message.find("not found"), std::string::npos) << message;
-        EXPECT_EQ(error.SqlState(), "IM002");
-    }
+    const std::string failure = FailureOf([&] { connection.Open(text); });
+    EXPECT_EQ(failure.rfind("IM002: Opening the connection failed: ", 0), 0u) << failure;
+    EXPECT_NE(failure.find("not found"), std::string::npos) << failure;
     EXPECT_FALSE(connection.IsOpen());
     EXPECT_EQ(connection.ConnectionString(), text);
     EXPECT_THROW(connection.DbmsName(), OrvaneError);
