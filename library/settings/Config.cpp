@@ -97,18 +97,18 @@ bool BaseKeyEmpty(const RegistryFile& file) {
 void ImportDefaults(const std::string& defaultsFile) {
     if (defaultsFile.empty()) return;
     const auto machine = SettingsFile::ForRoot(RegAccess::HKEY_LOCAL_MACHINE);
-    if (!machine || !BaseKeyEmpty(machine->Read())) return;
+    if (!machine || !BaseKeyEmpty(*machine->Read())) return;
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(defaultsFile, error);
     if (error) return;
-    const RegistryFile defaults =
+    const auto defaults =
         SettingsFile(path.parent_path().string(), path.filename().string(), machine->RootName())
             .Read();
-    if (BaseKeyEmpty(defaults)) return;
+    if (BaseKeyEmpty(*defaults)) return;
     // Checked again under the lock: another program may have imported in the meantime.
     machine->Update([&defaults](RegistryFile& store) {
         if (!BaseKeyEmpty(store)) return false;
-        store.Merge(defaults);
+        store.Merge(*defaults);
         return true;
     });
 }
@@ -135,6 +135,10 @@ void Config::Load() {
     std::vector<std::string> errors;
     try {
         ImportDefaults(defaultsFile_);
+        if (const auto machine = SettingsFile::ForRoot(RegAccess::HKEY_LOCAL_MACHINE)) {
+            const auto file = machine->Read();
+            if (!file->Problem().empty()) errors.push_back(file->Problem());
+        }
         RegAccess reg;
         for (std::size_t i = 0; i < GenNames.size(); ++i) {
             screens_.Add(std::to_string(i),

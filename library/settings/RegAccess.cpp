@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -116,8 +117,8 @@ std::optional<std::string> ReadValue(std::int32_t group, const std::string& sect
                                      const std::string& name) {
     const auto store = SettingsFile::ForRoot(group);
     if (!store) return std::nullopt;
-    const RegistryFile file = store->Read();
-    const RegistryKey* key = file.FindKey(section);
+    const auto file = store->Read();
+    const RegistryKey* key = file->FindKey(section);
     const RegistryKey::Value* value = key == nullptr ? nullptr : key->FindValue(name);
     if (value == nullptr || value->data.size() > kBufferSize) return std::nullopt;
     switch (value->type) {
@@ -162,12 +163,12 @@ std::string RegAccess::ReadRegistryGetSubkey(std::int32_t Group, const std::stri
     return NoThrow<std::string>(kNotFound, [&]() -> std::string {
         const auto store = SettingsFile::ForRoot(Group);
         if (!store || Idx < 0) return kNotFound;
-        const RegistryFile file = store->Read();
-        const RegistryKey* key = file.FindKey(Section);
+        const auto file = store->Read();
+        const RegistryKey* key = file->FindKey(Section);
         if (key == nullptr || static_cast<std::size_t>(Idx) >= key->Subkeys().size()) {
             return kNotFound;
         }
-        const std::string& name = key->Subkeys()[static_cast<std::size_t>(Idx)].Name();
+        const std::string& name = std::next(key->Subkeys().begin(), Idx)->second->Name();
         // The buffer holds the name and its terminating zero.
         return name.size() < kBufferSize ? name : kNotFound;
     });
@@ -179,8 +180,8 @@ RegValueEntry RegAccess::ReadRegistryGetAll(std::int32_t Group, const std::strin
     return NoThrow(failed, [&] {
         const auto store = SettingsFile::ForRoot(Group);
         if (!store || Idx < 0) return failed;
-        const RegistryFile file = store->Read();
-        const RegistryKey* key = file.FindKey(Section);
+        const auto file = store->Read();
+        const RegistryKey* key = file->FindKey(Section);
         if (key == nullptr || static_cast<std::size_t>(Idx) >= key->Values().size()) return failed;
         const RegistryKey::Value& value = key->Values()[static_cast<std::size_t>(Idx)];
         if (value.name.size() >= kBufferSize || value.data.size() > kBufferSize) return failed;

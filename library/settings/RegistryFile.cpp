@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::size_t kLineWidth = 80;
 
 bool ReadableLine(std::string_view line) {
@@ -198,24 +199,62 @@ void AppendValue(std::string& out, const RegistryKey::Value& value) {
     out += '\n';
 }
 
-void AppendSection(std::string& out, const RegistryKey& key, const std::string& path) {
-    out += "[" + path + "]\n";
+void AppendSection(std::string& out, const RegistryKey& key, std::string_view path) {
+    out += '[';
+    out += path;
+    out += "]\n";
     for (const auto& value : key.Values()) AppendValue(out, value);
     out += '\n';
 }
 
-// Empty keys get their section too, so a key made by a write survives.
-void AppendSubkeys(std::string& out, const RegistryKey& key, const std::string& path) {
-    for (const auto& subkey : key.Subkeys()) {
-        const std::string subpath = path + "\\" + subkey.Name();
-        AppendSection(out, subkey, subpath);
-        AppendSubkeys(out, subkey, subpath);
+// Depth first in name order, without recursion: keys may nest deeper than any stack. A key gets
+// a section of its own when it has values, or none below it (so an empty key survives); the
+// sections of its subkeys make the others, and the text stays linear in the depth.
+void AppendSubkeys(std::string& out, const RegistryKey& root, std::string path) {
+    struct Level {
+        RegistryKey::SubkeyMap::const_iterator next, end;
+        std::size_t pathLength;
+    };
+    std::vector<Level> levels{{root.Subkeys().begin(), root.Subkeys().end(), path.size()}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.end) {
+            levels.pop_back();
+            continue;
+        }
+        const RegistryKey& key = *(level.next++)->second;
+        path.resize(level.pathLength);
+        path += '\\';
+        path += key.Name();
+        if (!key.Values().empty() || key.Subkeys().empty()) AppendSection(out, key, path);
+        levels.push_back({key.Subkeys().begin(), key.Subkeys().end(), path.size()});
     }
 }
 
-void MergeKey(RegistryKey& into, const RegistryKey& from) {
-    for (const auto& value : from.Values()) into.SetValue(value.name, value.type, value.data);
-    for (const auto& subkey : from.Subkeys()) MergeKey(into.CreateSubkey(subkey.Name()), subkey);
+// Decodes a UTF-16 LE text to UTF-8. A unit that makes no character becomes a zero byte, which
+// makes its line unreadable, as an invalid byte does in a UTF-8 file.
+std::string FromUtf16Le(std::string_view bytes) {
+    const auto unit = [bytes](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) |
+               static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        unsigned cp = unit(i);
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size()) {
+            const unsigned low = unit(i + 2);
+            if (low >= 0xDC00 && low < 0xE000) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (cp >= 0xD800 && cp < 0xE000) cp = 0;
+        AppendUtf8(out, cp);
+    }
+    if (i < bytes.size()) out += '\0';
+    return out;
 }
 
 }  // namespace
@@ -227,6 +266,12 @@ bool RegistryFile::StorableName(std::string_view name) {
 
 RegistryFile RegistryFile::Parse(std::string_view text, std::string rootName) {
     RegistryFile file(std::move(rootName));
+    // What the registry editor exports; written back as UTF-8 like every file this program writes.
+    std::string decoded;
+    if (text.substr(0, kUtf16Bom.size()) == kUtf16Bom) {
+        decoded = FromUtf16Le(text.substr(kUtf16Bom.size()));
+        text = decoded;
+    }
     if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
     std::string_view rest = text;
     bool headerSeen = false;
@@ -347,6 +392,21 @@ bool RegistryFile::DeleteKey(std::string_view path) {
     return parent->DeleteSubkey(last);
 }
 
-void RegistryFile::Merge(const RegistryFile& other) { MergeKey(root_, other.root_); }
+void RegistryFile::Merge(const RegistryFile& other) {
+    std::vector<std::pair<RegistryKey*, const RegistryKey*>> pending{{&root_, &other.root_}};
+    while (!pending.empty()) {
+        const auto [into, from] = pending.back();
+        pending.pop_back();
+        for (const auto& value : from->Values()) into->SetValue(value.name, value.type, value.data);
+        for (const auto& [name, subkey] : from->Subkeys()) {
+            pending.emplace_back(&into->CreateSubkey(subkey->Name()), subkey.get());
+        }
+    }
+}
+
+void RegistryFile::MarkDamaged(std::string problem) {
+    damaged_ = true;
+    problem_ = std::move(problem);
+}
 
 }  // namespace orvane

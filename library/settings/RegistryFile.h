@@ -22,7 +22,9 @@ class RegistryFile {
 
     const std::string& RootName() const { return rootName_; }
     bool Damaged() const { return damaged_; }
-    void MarkDamaged() { damaged_ = true; }
+    // What the owner of the file found wrong with it, for the user; may stay empty.
+    const std::string& Problem() const { return problem_; }
+    void MarkDamaged(std::string problem);
 
     // Paths are key names separated by backslashes; empty parts are ignored, "" is the root.
     const RegistryKey* FindKey(std::string_view path) const;
@@ -43,6 +45,7 @@ class RegistryFile {
     std::string rootName_;
     RegistryKey root_;
     bool damaged_ = false;
+    std::string problem_;
 };
 
 }  // namespace orvane

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orvane {
+
+// Orders names as the registry does: letters without regard to case.
+struct FoldedLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
 
 // One key of a settings root: its values in the order they were created and its subkeys in
 // name order. Names compare without regard to letter case and keep the case they were made with.
@@ -16,12 +26,17 @@ class RegistryKey {
         std::int32_t type = 0;
         std::string data;  // the exact bytes, a string's terminating zero included
     };
+    using SubkeyMap = std::map<std::string, std::unique_ptr<RegistryKey>, FoldedLess>;
 
     explicit RegistryKey(std::string name = {}) : name_(std::move(name)) {}
+    // Takes the keys below apart level by level: a file may nest them deeper than any stack.
+    ~RegistryKey();
+    RegistryKey(RegistryKey&&) noexcept = default;
+    RegistryKey& operator=(RegistryKey&&) noexcept = default;
 
     const std::string& Name() const { return name_; }
     const std::vector<Value>& Values() const { return values_; }
-    const std::vector<RegistryKey>& Subkeys() const { return subkeys_; }
+    const SubkeyMap& Subkeys() const { return subkeys_; }
     bool Empty() const { return values_.empty() && subkeys_.empty(); }
 
     const Value* FindValue(std::string_view name) const;
@@ -35,11 +50,15 @@ class RegistryKey {
     bool DeleteSubkey(std::string_view name);
 
   private:
-    std::vector<RegistryKey>::const_iterator SubkeyNamed(std::string_view name) const;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t ValuePosition(std::string_view name) const;
+    void IndexValues();
 
     std::string name_;
     std::vector<Value> values_;
-    std::vector<RegistryKey> subkeys_;
+    // Folded name to position, kept once a key holds many values.
+    std::unordered_map<std::string, std::size_t> valueIndex_;
+    SubkeyMap subkeys_;
 };
 
 }  // namespace orvane

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/RegistryFile.h"
 
 namespace orvane {
 namespace {
+
+using namespace std::string_literals;
 
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
 
@@ -57,7 +60,26 @@ TEST(RegistryFile, ReadsWhatItCanAndMarksTheRestDamaged) {
         std::vector<std::pair<std::string, std::string>> values;  // name in key "K", data
     };
     const std::string good = "[HKEY_LOCAL_MACHINE\\K]\n\"Good\"=\"g\"\n";
+    const auto utf16 = [](std::string_view ascii) {
+        std::string bytes;
+        for (char c : ascii) bytes += {c, '\0'};
+        return bytes;
+    };
     const std::vector<Case> cases = {
+        // As the registry editor exports: a euro sign and U+1F600 (a surrogate pair).
+        {"UTF-16 LE",
+         "\xFF\xFE" + utf16(kHeader + good + "\"Wide\"=\"") + "\xAC\x20\x3D\xD8\x00\xDE"s +
+             utf16("\"\r\n"),
+         false,
+         {{"Good", "g\0"s}, {"Wide", "\xE2\x82\xAC\xF0\x9F\x98\x80\0"s}}},
+        {"UTF-16 LE with a lone surrogate",
+         "\xFF\xFE" + utf16(kHeader + good + "\"Bad\"=\"") + "\x3D\xD8"s + utf16("\"\n"),
+         true,
+         {{"Good", "g\0"s}, {"Bad", "<missing>"}}},
+        {"UTF-16 LE cut inside a character",
+         "\xFF\xFE" + utf16(kHeader + good + "\"Cut\"=\"c\"") + "\x0A"s,
+         true,
+         {{"Good", "g\0"s}, {"Cut", "<missing>"}}},
         {"clean", kHeader + good, false, {{"Good", std::string("g\0", 2)}}},
         {"old header, comments, CRLF",
          "REGEDIT4\r\n; note\r\n[HKEY_LOCAL_MACHINE\\K]\r\n\"Good\"=\"g\"\r\n",
