@@ -151,6 +151,7 @@ void Config::Load() {
     for (std::size_t i = screens_.Count(); i < GenNames.size(); ++i) {
         screens_.Add(std::to_string(i), std::make_shared<ConfigRecord>(BuiltInRecord()));
     }
+    Remember(StoredTexts());
     if (errors.empty()) return;
     std::string text = kFailureMessage;
     for (std::size_t i = 0; i < errors.size(); ++i) text += (i == 0 ? "" : "\n") + errors[i];
@@ -179,38 +180,53 @@ std::shared_ptr<Config> Config::GetInstance() {
     return instance_;
 }
 
-void Config::Save() {
-    struct Setting {
-        std::string section;
-        const char* name;
-        std::string text;
-    };
-    std::vector<Setting> settings;
+std::vector<Config::StoredText> Config::StoredTexts() const {
+    std::vector<StoredText> texts;
     for (std::size_t i = 0; i < GenNames.size(); ++i) {
         const std::string key = std::to_string(i);
         if (!screens_.Contains(key) || !screens_.Item(key)) continue;
         const ConfigRecord& record = *screens_.Item(key);
         const std::string section = std::string(kBaseKey) + "\\" + GenNames[i];
-        settings.push_back({section + "\\Font", "Name", record.Font.name});
-        settings.push_back({section + "\\Font", "Size", DecimalText(record.Font.size)});
-        settings.push_back({section + "\\Color", "RGB", std::to_string(record.color)});
-        settings.push_back({section, "Suffix", record.Suffix});
-        settings.push_back({section, "UpperCase", std::to_string(record.IsUppercase)});
-        settings.push_back({section, "SyntaxHighlight", std::to_string(record.SynHighlight)});
-        settings.push_back({section, "Enabled", std::to_string(record.Enabled)});
+        texts.push_back({section + "\\Font", "Name", record.Font.name});
+        texts.push_back({section + "\\Font", "Size", DecimalText(record.Font.size)});
+        texts.push_back({section + "\\Color", "RGB", std::to_string(record.color)});
+        texts.push_back({section, "Suffix", record.Suffix});
+        texts.push_back({section, "UpperCase", std::to_string(record.IsUppercase)});
+        texts.push_back({section, "SyntaxHighlight", std::to_string(record.SynHighlight)});
+        texts.push_back({section, "Enabled", std::to_string(record.Enabled)});
     }
-    // All screens in one replacement of the file: a crash or another program never sees half a
-    // save. Each is a string value with its terminating zero, as a ValString write stores it.
+    return texts;
+}
+
+void Config::Remember(const std::vector<StoredText>& texts) {
+    for (const StoredText& stored : texts)
+        saved_[stored.section + '\n' + stored.name] = stored.text;
+}
+
+void Config::Save() {
+    // Only what this object changed goes to the file, set on what is there now, under the
+    // writers' lock: another program or dialog saving other settings keeps its changes.
+    std::vector<StoredText> changed;
+    for (StoredText& stored : StoredTexts()) {
+        const auto found = saved_.find(stored.section + '\n' + stored.name);
+        if (found == saved_.end() || found->second != stored.text) {
+            changed.push_back(std::move(stored));
+        }
+    }
+    if (changed.empty()) return;
     const auto machine = SettingsFile::ForRoot(RegAccess::HKEY_LOCAL_MACHINE);
     if (!machine) return;
-    machine->Update([&settings](RegistryFile& store) {
-        for (const Setting& setting : settings) {
-            if (RegistryKey* key = store.CreateKey(setting.section)) {
-                key->SetValue(setting.name, ValString, setting.text + '\0');
+    // All of them in one replacement of the file, each a string value with its terminating
+    // zero as a ValString write stores it.
+    const bool written = machine->Update([&changed](RegistryFile& store) {
+        for (const StoredText& stored : changed) {
+            if (RegistryKey* key = store.CreateKey(stored.section)) {
+                key->SetValue(stored.name, ValString, stored.text + '\0');
             }
         }
         return true;
     });
+    if (written) Remember(changed);
 }
 
 }  // namespace orvane

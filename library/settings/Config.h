@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,12 +42,25 @@ class ORVANE_API Config {
     std::string Suffix(std::int32_t nID) const;
 
     std::shared_ptr<Config> GetInstance();
+    // Writes the values changed since loading or the last Save into the store as it is now.
     void Save();
 
   private:
+    struct StoredText {
+        std::string section;
+        std::string name;
+        std::string text;
+    };
+
     void Load();
+    // Every record's values as the store holds them, in the order they are written.
+    std::vector<StoredText> StoredTexts() const;
+    void Remember(const std::vector<StoredText>& texts);
 
     std::string defaultsFile_;
+    // The stored texts as loaded or last saved, by key path and value name: Save writes only
+    // what differs from them.
+    std::map<std::string, std::string> saved_;
     KeyedCollection<std::shared_ptr<ConfigRecord>> screens_;
     std::shared_ptr<::orvane::ConnectionManager> connectionManager_;
     std::shared_ptr<Config> instance_;

@@ -49,7 +49,9 @@ int WaitFor(pid_t child) {
 
 TEST(SettingsFileSafety, ASaveKilledAnywhereLeavesTheOldOrTheNewSettings) {
     TempSettingsFolder folder;
-    Config("").Save();
+    Config first("");
+    for (auto& [key, record] : first.Screens()) record->Suffix = "0";
+    first.Save();
     std::mt19937 random(20240601);
     std::uniform_int_distribution<int> delayMicros(0, 40000);
     for (int round = 1; round <= 200; ++round) {
@@ -120,6 +122,28 @@ std::string Utf16Le(std::string_view ascii) {
     std::string bytes = "\xFF\xFE";
     for (char c : ascii) bytes += {c, '\0'};
     return bytes;
+}
+
+TEST(SettingsFileSafety, TwoWritersEachKeepTheOtherOnesChange) {
+    TempSettingsFolder folder;
+    // Two options dialogs, or two programs: each saves only what it changed.
+    Config java("");
+    Config xml("");
+    java.Screens().Item(std::to_string(JAVA_CODE))->Suffix = "Bean";
+    xml.Screens().Item(std::to_string(XML_CODE))->Suffix = "Rows";
+    java.Save();
+    xml.Save();
+    const pid_t child = Spawn([] {
+        Config sql("");
+        sql.Screens().Item(std::to_string(SQL_CODE))->IsUppercase = 1;
+        sql.Save();
+    });
+    EXPECT_EQ(WaitFor(child), 0);
+    java.Save();
+    const Config after("");
+    EXPECT_EQ(after.Suffix(JAVA_CODE), "Bean");
+    EXPECT_EQ(after.Suffix(XML_CODE), "Rows");
+    EXPECT_EQ(after.IsUppercase(SQL_CODE), 1);
 }
 
 TEST(SettingsFileSafety, ASymlinkedFileKeepsItsLink) {
