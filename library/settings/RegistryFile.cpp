@@ -45,9 +45,10 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && KeysEqual(text.substr(0, prefix.size()), prefix);
 }
 
+// Stops one part past the deepest key, so a hostile line costs no more than a legal one.
 std::vector<std::string_view> SplitPath(std::string_view path) {
     std::vector<std::string_view> parts;
-    while (!path.empty()) {
+    while (!path.empty() && parts.size() <= RegistryFile::kMaxDepth) {
         const std::size_t end = path.find('\\');
         std::string_view part = path.substr(0, end);
         if (!part.empty()) parts.push_back(part);
@@ -357,8 +358,10 @@ std::string RegistryFile::Serialise() const {
 }
 
 const RegistryKey* RegistryFile::FindKey(std::string_view path) const {
+    const std::vector<std::string_view> parts = SplitPath(path);
+    if (parts.size() > kMaxDepth) return nullptr;
     const RegistryKey* key = &root_;
-    for (std::string_view part : SplitPath(path)) {
+    for (std::string_view part : parts) {
         key = key->FindSubkey(part);
         if (key == nullptr) return nullptr;
     }
@@ -371,6 +374,7 @@ RegistryKey* RegistryFile::FindKey(std::string_view path) {
 
 RegistryKey* RegistryFile::CreateKey(std::string_view path) {
     const std::vector<std::string_view> parts = SplitPath(path);
+    if (parts.size() > kMaxDepth) return nullptr;
     for (std::string_view part : parts) {
         if (!StorableName(part)) return nullptr;
     }
@@ -381,7 +385,7 @@ RegistryKey* RegistryFile::CreateKey(std::string_view path) {
 
 bool RegistryFile::DeleteKey(std::string_view path) {
     std::vector<std::string_view> parts = SplitPath(path);
-    if (parts.empty()) return false;
+    if (parts.empty() || parts.size() > kMaxDepth) return false;
     const std::string_view last = parts.back();
     parts.pop_back();
     RegistryKey* parent = &root_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace orvane {
 class RegistryFile {
   public:
     static constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+    // Keys nest no deeper, as in the Windows registry; a deeper section is damage. Without a
+    // limit a file of backslashes makes hundreds of bytes of keys from every two of its bytes.
+    static constexpr std::size_t kMaxDepth = 512;
 
     explicit RegistryFile(std::string rootName) : rootName_(std::move(rootName)) {}
 
@@ -29,7 +33,8 @@ class RegistryFile {
     // Paths are key names separated by backslashes; empty parts are ignored, "" is the root.
     const RegistryKey* FindKey(std::string_view path) const;
     RegistryKey* FindKey(std::string_view path);
-    // Creates every missing key on the path; nullptr when a name cannot be kept in the file.
+    // Creates every missing key on the path; nullptr when a name cannot be kept in the file or
+    // the path is deeper than kMaxDepth.
     RegistryKey* CreateKey(std::string_view path);
     bool DeleteKey(std::string_view path);
     // Sets every key and value of the other file here, as importing it would.

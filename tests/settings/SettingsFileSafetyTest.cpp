@@ -176,8 +176,11 @@ TEST(SettingsFileSafety, ASymlinkedFileKeepsItsLink) {
 TEST(SettingsFileSafety, HostileFilesAreReadAsFarAsPossibleReportedAndKeptAsideOnce) {
     const std::string header = "Windows Registry Editor Version 5.00\n\n";
     const std::string good = "[HKEY_LOCAL_MACHINE\\S]\n\"Good\"=\"kept\"\n";
-    std::string deep = "[HKEY_LOCAL_MACHINE";
-    for (int level = 0; level < 100'000; ++level) deep += "\\a";
+    // As deep as a key may be, and far deeper.
+    std::string deepest;
+    for (std::size_t level = 0; level < RegistryFile::kMaxDepth; ++level) deepest += "\\a";
+    std::string deeper;
+    for (int level = 0; level < 100'000; ++level) deeper += "\\a";
     enum Kind { kBytes, kFifo, kPastTheCap };
     const struct {
         const char* what;
@@ -200,8 +203,10 @@ TEST(SettingsFileSafety, HostileFilesAreReadAsFarAsPossibleReportedAndKeptAsideO
          Utf16Le("Windows Registry Editor Version 5.00\r\n\r\n"
                  "[HKEY_LOCAL_MACHINE\\S]\r\n\"Good\"=\"kept\"\r\n"),
          false, true},
-        {"nested 100,000 deep", kBytes, header + good + deep + "]\n\"Deep\"=\"d\"\n", false, true,
-         true},
+        {"nested 100,000 deep", kBytes,
+         header + good + "[HKEY_LOCAL_MACHINE" + deepest + "]\n\"Deep\"=\"d\"\n" +
+             "[HKEY_LOCAL_MACHINE" + deeper + "]\n\"Deeper\"=\"d\"\n",
+         true, true, true},
         {"FIFO", kFifo, "", true, false},
         {"past the size cap", kPastTheCap, header + good, true, true},
     };
@@ -262,7 +267,7 @@ TEST(SettingsFileSafety, HostileFilesAreReadAsFarAsPossibleReportedAndKeptAsideO
         EXPECT_EQ(data("SOFTWARE\\Kestrade\\Orvane\\XML Schema", "Suffix"), "Saved\0"s);
         EXPECT_EQ(data("S", "Good"), c.goodReadable ? "kept\0"s : "none");
         if (c.deepValue) {
-            EXPECT_EQ(data(std::string_view(deep).substr(19), "Deep"), "d\0"s);
+            EXPECT_EQ(data(deepest, "Deep"), "d\0"s);
         }
     }
 }
