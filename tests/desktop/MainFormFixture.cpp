@@ -5,9 +5,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "Programs.h"
 #include "QtTestApp.h"
 #include "TestSupport.h"
 #include "settings/Config.h"
@@ -59,12 +58,11 @@ QString MainFormFixture::Out(const QString& name) const {
 }
 
 std::string MainFormFixture::ReadFile(const QString& path) {
-    std::ifstream file(path.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return test::ReadFile(path.toStdString());
 }
 
 void MainFormFixture::WriteFile(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
+    test::WriteFile(path.toStdString(), bytes);
 }
 
 }  // namespace orvane::test

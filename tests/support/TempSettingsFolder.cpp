@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "Programs.h"
 #include "TestSupport.h"
 
 namespace orvane::test {
@@ -26,12 +25,11 @@ TempSettingsFolder::~TempSettingsFolder() {
 }
 
 void TempSettingsFolder::WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(Path(name), std::ios::binary | std::ios::trunc) << bytes;
+    test::WriteFile(Path(name), bytes);
 }
 
 std::string TempSettingsFolder::ReadFile(const std::string& name) const {
-    std::ifstream file(Path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return test::ReadFile(Path(name));
 }
 
 std::vector<std::string> TempSettingsFolder::FilesStartingWith(const std::string& prefix) const {
