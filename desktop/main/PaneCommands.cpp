@@ -66,13 +66,13 @@ QString PaneCommands::SaveFile(const QString& fileName, const QString& fileBody)
     return {};
 }
 
-QString PaneCommands::NameTail(int screen) const {
+QString PaneCommands::FileName(const QString& base, int screen) const {
     const std::string suffix = form_->Config() ? form_->Config()->Suffix(screen) : std::string();
-    return QString::fromStdString(ScreenFileName("", screen, suffix));
+    return QString::fromStdString(ScreenFileName(base.toStdString(), screen, suffix));
 }
 
 QString PaneCommands::ProposedName(int screen) const {
-    return form_->AliasText() + NameTail(screen);
+    return FileName(form_->AliasText(), screen);
 }
 
 void PaneCommands::Remember(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
@@ -107,7 +107,7 @@ QStringList PaneCommands::SaveAllTo(const QString& chosenPath) {
             enabled = false;
         }
         if (!enabled) continue;
-        const QString path = base + NameTail(i);
+        const QString path = base + FileName("", i);
         const QString failure = SaveFile(path, form_->Pane(i)->crLfText());
         if (!failure.isEmpty()) failures << path + ": " + failure;
     }

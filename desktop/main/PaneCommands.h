@@ -26,8 +26,9 @@ class PaneCommands : public QObject {
     // The proposed file name of a screen's save command: alias (+ suffix for the class
     // screens) + the command's own extension.
     QString ProposedName(int screen) const;
-    // The part of the proposed name after the alias (".xsd", suffix + ".java", ...).
-    QString NameTail(int screen) const;
+    // A screen's file name from base (the alias, or "" for the part after it: ".xsd",
+    // suffix + ".java", ...), by the library's one rule for file names.
+    QString FileName(const QString& base, int screen) const;
     // base + tail for every enabled screen; writes each and returns the failures, one per line.
     QStringList SaveAllTo(const QString& chosenPath);
 

@@ -47,7 +47,8 @@ inline constexpr std::array<ScreenInfo, kScreenCount> kScreenTable = {{
 }};
 
 // The file a screen's text is saved to: base, then the suffix for a class, then "." and the
-// file extension. A screen outside the table gives base unchanged.
+// file extension; a "/", "\\" or control character in base or suffix becomes "_", so the file
+// stays in the folder it is saved to. A screen outside the table gives base alone.
 ORVANE_API std::string ScreenFileName(const std::string& base, int screen,
                                       const std::string& suffix);
 

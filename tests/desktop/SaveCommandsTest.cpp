@@ -172,8 +172,8 @@ TEST_F(SaveCommandsTest, SaveAllWritesOnlyEnabledScreensBesideTheChosenName) {
     FillPanes();
     for (int screen : {1, 4, 7}) Record(screen).Enabled = 0;
     Record(6).Suffix = "Bean";
-    Record(8).Suffix = "Dto";
-    const char* const written[] = {".xsd", ".dtd", ".xml", ".cls", "Bean.java", "Dto.cs"};
+    Record(8).Suffix = "/../Dto";  // stays beside the others
+    const char* const written[] = {".xsd", ".dtd", ".xml", ".cls", "Bean.java", "_.._Dto.cs"};
     const int screens[] = {0, 2, 3, 5, 6, 8};
 
     for (const Case& c : cases) {

@@ -113,6 +113,8 @@ TEST(GenApp, OutputFileNamesFollowSaveAll) {
     for (int screen = 0; screen < 9; ++screen) {
         EXPECT_EQ(ScreenFileName("A", screen, "S" + std::to_string(screen)), expected[screen]);
     }
+    // Neither an alias nor a suffix can reach another folder.
+    EXPECT_EQ(ScreenFileName("../a", JAVA_CODE, "/../../x"), ".._a_.._.._x.java");
 }
 
 TEST(GenApp, UsageErrorAndHelpNeedNoDatabase) {

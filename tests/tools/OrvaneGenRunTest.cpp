@@ -24,13 +24,17 @@ class OrvaneGenRun : public ::testing::Test {
     void SetUp() override { dir_ = test::MakeTempDir("orvgenrun"); }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // env: extra "NAME=value " assignments for this run only.
-    Result Run(std::vector<std::string> args, const std::string& env = "") const {
+    // env: extra "NAME=value " assignments for this run only; out: a file standard output
+    // goes to instead of the result.
+    Result Run(std::vector<std::string> args, const std::string& env = "",
+               const std::string& out = "") const {
         // The drivers leak a little through libodbcinst, which they load and unload again; full
         // stacks let the leak suppressions recognise the driver that asked for it.
         const std::string asan =
             "ASAN_OPTIONS=" + Quote(test::EnvOr("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0");
         args.insert(args.begin(), test::EnvOr("ORVANE_BIN_DIR", ".") + "/orvane-gen");
+        if (!out.empty())
+            args.insert(args.begin(), {"sh", "-c", "exec \"$0\" \"$@\" >" + Quote(out)});
         return test::RunProgram(args, asan + " " + env, test::ErrorOutput::Apart);
     }
     static bool WellFormed(const std::string& path) {
@@ -190,6 +194,53 @@ TEST_F(OrvaneGenRun, FailuresSayWhatAndExitOne) {
         } else {
             EXPECT_EQ(r.err, c.err);
         }
+    }
+}
+
+// Names are data on the terminal and in file names: escape sequences are printed escaped (and
+// name their table as printed), and a file name holds no control character.
+TEST_F(OrvaneGenRun, EscapeSequencesInNamesArePrintedEscaped) {
+    const std::string db = dir_ + "/hostile.db";
+    ASSERT_EQ(test::RunProgram({"sqlite3", db,
+                                "CREATE TABLE \"clear\x1B[2J\" (id INTEGER, \"red\x1B[31m\" TEXT);"
+                                " INSERT INTO \"clear\x1B[2J\" VALUES (1, 2);"})
+                  .status,
+              0);
+    const std::vector<std::string> connect = {"--driver", "SQLite3", "--database", db};
+    auto with = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), connect.begin(), connect.end());
+        return args;
+    };
+    Result r = Run(with({"--list"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\n    \"clear\\x1B[2J\"\n      id\n      red\\x1B[31m\n"),
+              std::string::npos)
+        << r.out;
+
+    const std::string out = dir_ + "/out";
+    // The alias the desktop proposes keeps the escape character; its file name does not.
+    r = Run(
+        with({"--table", "\"clear\\x1B[2J\"", "--keys", "id", "--screens", "xml", "--out", out}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(out)) files.push_back(entry.path().filename());
+    EXPECT_EQ(files, std::vector<std::string>{"clear_2J.xml"});
+
+    r = Run(with({"--table", "\"clear\\x1B[2J\"", "--keys", "k\x1B[2J", "--screens", "xml"}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("\"k\\x1B[2J\" in table \"clear\\x1B[2J\""), std::string::npos) << r.err;
+    for (const std::string& text : {r.out, r.err}) {
+        EXPECT_EQ(text.find('\x1B'), std::string::npos) << text;
+    }
+}
+
+TEST_F(OrvaneGenRun, LostStandardOutputExitsOneWithAMessage) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, Sample({"--list"}),
+          Sample({"--table", "Customers", "--keys", "CustomerID", "--screens", "xml"})}) {
+        const Result r = Run(args, "", "/dev/full");
+        EXPECT_EQ(r.status, 1) << args.back();
+        EXPECT_EQ(r.err, "orvane-gen: Cannot write to standard output\n") << args.back();
     }
 }
 

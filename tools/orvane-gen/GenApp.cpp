@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "TerminalText.h"
 #include "core/AtomicFile.h"
 #include "core/Host.h"
 #include "core/KeyedCollection.h"
@@ -20,6 +21,8 @@
 namespace orvane::gen {
 
 namespace {
+constexpr const char* kCannotWrite = "Cannot write to standard output";
+
 std::string Unix(std::string text) {
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
         text.erase(at, 1);
@@ -56,7 +59,7 @@ class MessageSinkScope {
   public:
     explicit MessageSinkScope(std::ostream& err) {
         Host::SetMessageSink([&err](const std::string& text, int, const std::string&) {
-            err << "orvane-gen: " << Unix(text) << '\n';
+            err << "orvane-gen: " << TerminalText(Unix(text), true) << '\n';
         });
     }
     ~MessageSinkScope() { Host::SetMessageSink({}); }
@@ -72,12 +75,15 @@ int GenApp::Run(const std::vector<std::string>& args) {
     try {
         options = GenOptions::Parse(args);
     } catch (const GenOptions::UsageError& e) {
-        err_ << "orvane-gen: " << e.what() << "\nTry 'orvane-gen --help' for more information.\n";
+        err_ << "orvane-gen: " << TerminalText(e.what(), true)
+             << "\nTry 'orvane-gen --help' for more information.\n";
         return 2;
     }
     if (options.help) {
         out_ << GenOptions::Usage();
-        return 0;
+        if (out_.flush()) return 0;
+        err_ << "orvane-gen: " << kCannotWrite << '\n';
+        return 1;
     }
     quiet_ = options.quiet;
     MessageSinkScope sink(err_);
@@ -88,7 +94,7 @@ int GenApp::Run(const std::vector<std::string>& args) {
         return 2;
     } catch (const std::exception& e) {
         // An empty text: the library has already said what went wrong.
-        if (*e.what() != '\0') err_ << "orvane-gen: " << Unix(e.what()) << '\n';
+        if (*e.what() != '\0') err_ << "orvane-gen: " << TerminalText(Unix(e.what()), true) << '\n';
         return 1;
     }
 }
@@ -100,6 +106,7 @@ int GenApp::Execute(const GenOptions& options) {
     const DbCatalog catalog = DbCatalog::Read(*connection);
     if (options.list) {
         List(catalog, *config);
+        if (!out_.flush()) throw Failure(kCannotWrite);
         return 0;
     }
     Generate(options, catalog, config);
@@ -129,13 +136,16 @@ std::shared_ptr<data::Connection> GenApp::Connect(const GenOptions& options, Con
 }
 
 void GenApp::List(const DbCatalog& catalog, Config& config) {
-    out_ << DbCatalog::RootText(config.ConnectionManager()->SelectedDsn(), catalog.dbmsName)
+    out_ << TerminalText(
+                DbCatalog::RootText(config.ConnectionManager()->SelectedDsn(), catalog.dbmsName))
          << '\n';
     for (const DbCatalog::Folder& folder : catalog.folders) {
         out_ << "  " << folder.name << '\n';
         for (const DbCatalog::Table& table : folder.tables) {
-            out_ << "    " << table.fullName << '\n';
-            for (const std::string& column : table.columns) out_ << "      " << column << '\n';
+            out_ << "    " << TerminalText(table.fullName) << '\n';
+            for (const std::string& column : table.columns) {
+                out_ << "      " << TerminalText(column) << '\n';
+            }
         }
     }
 }
@@ -145,7 +155,8 @@ const DbCatalog::Table* GenApp::FindTable(const DbCatalog& catalog, const std::s
     int foldedMatches = 0;
     for (const DbCatalog::Folder& folder : catalog.folders) {
         for (const DbCatalog::Table& table : folder.tables) {
-            if (table.fullName == name) return &table;
+            // The name as --list prints it finds the table too.
+            if (table.fullName == name || TerminalText(table.fullName) == name) return &table;
             if (KeysEqual(table.fullName, name)) {
                 folded = &table;
                 ++foldedMatches;
@@ -171,7 +182,7 @@ std::unique_ptr<PlainTreeNode> GenApp::TableNode(const DbCatalog::Table& table,
 void GenApp::Progress(const std::string& message) const {
     // The load reports row 0 at once; only the later messages say anything about a long run.
     if (quiet_ || message == "Loaded 0 records.") return;
-    err_ << message << '\n';
+    err_ << TerminalText(message, true) << '\n';
 }
 
 void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
@@ -204,8 +215,7 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
 
     if (options.outDir.empty()) {
         out_ << texts.front();
-        out_.flush();
-        if (!out_) throw Failure("Cannot write to standard output");
+        if (!out_.flush()) throw Failure(kCannotWrite);
         return;
     }
     std::error_code error;

@@ -34,7 +34,8 @@ class GenApp {
     // Returns the exit status: 0 done, 1 failure, 2 usage error.
     int Run(const std::vector<std::string>& args);
 
-    // A table by its full name: exact, else the one name that differs only in letter case.
+    // A table by its full name, exact or as --list prints it, else the one name that differs
+    // only in letter case.
     static const DbCatalog::Table* FindTable(const DbCatalog& catalog, const std::string& name);
     // The table's node as the tree would hold it: chosen columns ticked, keys marked. A name
     // means the column of exactly that name, else the one that differs only in letter case.
