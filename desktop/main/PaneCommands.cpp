@@ -11,6 +11,7 @@
 
 #include "common/Messages.h"
 #include "core/Host.h"
+#include "core/OrvaneError.h"
 #include "core/Screens.h"
 #include "main/FileDialog.h"
 #include "main/MainForm.h"
@@ -66,13 +67,17 @@ QString PaneCommands::SaveFile(const QString& fileName, const QString& fileBody)
     return {};
 }
 
-QString PaneCommands::FileName(const QString& base, int screen) const {
-    const std::string suffix = form_->Config() ? form_->Config()->Suffix(screen) : std::string();
-    return QString::fromStdString(ScreenFileName(base.toStdString(), screen, suffix));
-}
-
 QString PaneCommands::ProposedName(int screen) const {
-    return FileName(form_->AliasText(), screen);
+    const std::string alias = form_->AliasText().toStdString();
+    // Only a proposal: an alias that gives no file name proposes none, and the user types one.
+    try {
+        if (screen < 0) return QString::fromStdString(FileNamePart(alias) + ".prj");
+        const std::string suffix =
+            form_->Config() ? form_->Config()->Suffix(screen) : std::string();
+        return QString::fromStdString(ScreenFileName(alias, screen, suffix));
+    } catch (const OrvaneError&) {
+        return {};
+    }
 }
 
 void PaneCommands::Remember(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
@@ -97,7 +102,17 @@ QStringList PaneCommands::SaveAllTo(const QString& chosenPath) {
     const QFileInfo chosen(chosenPath);
     // Cut the extension off the file name only; a name without "." is the whole base.
     const int dot = chosen.fileName().lastIndexOf('.');
-    const QString base = dot < 0 ? chosenPath : chosen.dir().filePath(chosen.fileName().left(dot));
+    const std::string base =
+        (dot < 0 ? chosen.fileName() : chosen.fileName().left(dot)).toStdString();
+    QStringList paths;
+    try {
+        for (int i = 0; i < MainForm::kScreens; ++i) {
+            const std::string suffix = form_->Config() ? form_->Config()->Suffix(i) : std::string();
+            paths << chosen.dir().filePath(QString::fromStdString(ScreenFileName(base, i, suffix)));
+        }
+    } catch (const OrvaneError& e) {
+        return {chosenPath + ": " + QString::fromStdString(e.what())};
+    }
     QStringList failures;
     for (int i = 0; i < MainForm::kScreens; ++i) {
         bool enabled = false;
@@ -107,16 +122,14 @@ QStringList PaneCommands::SaveAllTo(const QString& chosenPath) {
             enabled = false;
         }
         if (!enabled) continue;
-        const QString path = base + FileName("", i);
-        const QString failure = SaveFile(path, form_->Pane(i)->crLfText());
-        if (!failure.isEmpty()) failures << path + ": " + failure;
+        const QString failure = SaveFile(paths[i], form_->Pane(i)->crLfText());
+        if (!failure.isEmpty()) failures << paths[i] + ": " + failure;
     }
     return failures;
 }
 
 void PaneCommands::SaveAll() {
-    const QString path =
-        FileDialog::ShowSaveDialog(form_, "prj", lastFolder_, form_->AliasText() + ".prj");
+    const QString path = FileDialog::ShowSaveDialog(form_, "prj", lastFolder_, ProposedName(-1));
     if (path.isEmpty()) return;
     Remember(path);
     ReportFailures(SaveAllTo(path));

@@ -23,13 +23,12 @@ class PaneCommands : public QObject {
     // whole when the write fails. Returns the reason of a failure, or "" on success.
     static QString SaveFile(const QString& fileName, const QString& fileBody);
 
-    // The proposed file name of a screen's save command: alias (+ suffix for the class
-    // screens) + the command's own extension.
+    // The file name a save command proposes: alias (+ suffix for the class screens) + the
+    // screen's extension; for Save All (screen -1) alias + ".prj"; none when the alias gives no
+    // file name.
     QString ProposedName(int screen) const;
-    // A screen's file name from base (the alias, or "" for the part after it: ".xsd",
-    // suffix + ".java", ...), by the library's one rule for file names.
-    QString FileName(const QString& base, int screen) const;
-    // base + tail for every enabled screen; writes each and returns the failures, one per line.
+    // Every enabled screen's file beside the chosen one, named after it by the library's rule
+    // for file names; writes each and returns the failures, one per line.
     QStringList SaveAllTo(const QString& chosenPath);
 
     // The folder the save dialog starts in: the last one used, at first the home folder.

@@ -1,19 +1,23 @@
 #include "core/Screens.h"
 
+#include "core/OrvaneError.h"
+
 namespace orvane {
 
-namespace {
-// A piece of a file name: a folder separator or a control character becomes "_", so an alias
-// or suffix can never reach another folder.
 std::string FileNamePart(const std::string& text) {
     std::string part = text;
     for (char& c : part) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F) c = '_';
     }
+    // Dots alone would name the folder itself, its parent or a nameless hidden file.
+    if (part.find_first_not_of('.') == std::string::npos) {
+        throw OrvaneError("\"" + part +
+                          "\" gives no file name: an alias or suffix needs a character other "
+                          "than \".\"");
+    }
     return part;
 }
-}  // namespace
 
 std::string ScreenFileName(const std::string& base, int screen, const std::string& suffix) {
     if (screen < 0 || screen >= kScreenCount) return FileNamePart(base);

@@ -46,9 +46,13 @@ inline constexpr std::array<ScreenInfo, kScreenCount> kScreenTable = {{
     {CSHARP_CODE, "csharp", "C#", "C# Class", "csc", "cs", true},
 }};
 
-// The file a screen's text is saved to: base, then the suffix for a class, then "." and the
-// file extension; a "/", "\\" or control character in base or suffix becomes "_", so the file
-// stays in the folder it is saved to. A screen outside the table gives base alone.
+// Outside text (an alias, a suffix, a name typed in a dialog) made one file name: "/", "\\",
+// NUL and the other control characters become "_", so the file stays in the folder it is put
+// in. Throws OrvaneError when nothing but dots, or nothing, remains.
+ORVANE_API std::string FileNamePart(const std::string& text);
+
+// The file a screen's text is saved to: FileNamePart of base and, for a class, the suffix, then
+// "." and the file extension. A screen outside the table gives FileNamePart(base).
 ORVANE_API std::string ScreenFileName(const std::string& base, int screen,
                                       const std::string& suffix);
 

@@ -10,6 +10,7 @@
 #include "SchemaFixture.h"
 #include "TestSupport.h"
 #include "core/Host.h"
+#include "core/Screens.h"
 #include "data/Connection.h"
 #include "generator/MakeAlias.h"
 #include "model/ConnectionManager.h"
@@ -34,6 +35,7 @@ const std::vector<HostileTable> kTables = {
     {"x\"; DROP TABLE victim; --", {"id", "v"}},
     {"x--><!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><!--", {"id", "v"}},
     {"n\nDROP TABLE victim;--", {"id", "v"}},
+    {"../../up", {"id", "v"}},
     {"dot.ted's",
      {"id", "a);DROP TABLE victim;--", "b]);DROP TABLE victim;--", "c'); DROP TABLE victim; --",
       "d\nDROP TABLE victim;--", "e\"\\*/", "f--><!--", "$CLASS_NAME$", "$GET_XML$"}},
@@ -158,6 +160,17 @@ TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse)
         for (const std::string& value : values) EXPECT_EQ(value.find("SECRET"), std::string::npos);
         EXPECT_EQ(values.front(), "own");
         for (const std::string& text : screens) EXPECT_EQ(text.find("SECRET"), std::string::npos);
+
+        // Its nine files, named after the alias and a suffix that climbs, stay in their folder.
+        const fs::path own = fs::path(dir_) / ("f" + std::to_string(k));
+        fs::create_directory(own);
+        for (int screen = 0; screen <= 8; ++screen) {
+            WriteFile(
+                (own / ScreenFileName(generator_.RequireTable().Alias(), screen, "/../..\x1B[2J"))
+                    .string(),
+                screens[static_cast<std::size_t>(screen)]);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(own), fs::directory_iterator()), 9);
 
         // The schemas and the document keep each name inside its comment: the comments the
         // templates write and no others, and the document is valid against its DTD.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GenApp.h"
+#include "core/OrvaneError.h"
 #include "core/Screens.h"
 #include "model/PlainTreeNode.h"
 
@@ -113,8 +114,11 @@ TEST(GenApp, OutputFileNamesFollowSaveAll) {
     for (int screen = 0; screen < 9; ++screen) {
         EXPECT_EQ(ScreenFileName("A", screen, "S" + std::to_string(screen)), expected[screen]);
     }
-    // Neither an alias nor a suffix can reach another folder.
-    EXPECT_EQ(ScreenFileName("../a", JAVA_CODE, "/../../x"), ".._a_.._.._x.java");
+    // An alias or suffix that gives no file name is refused, not saved as a hidden file.
+    for (const auto& [alias, suffix] :
+         {std::pair<std::string, std::string>{"", ""}, {"..", ""}, {".", "."}}) {
+        EXPECT_THROW(ScreenFileName(alias, JAVA_CODE, suffix), OrvaneError) << alias << suffix;
+    }
 }
 
 TEST(GenApp, UsageErrorAndHelpNeedNoDatabase) {

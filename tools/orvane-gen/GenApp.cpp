@@ -205,7 +205,14 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     const auto stop = workflow.Load(
         view.get(), options.aliasGiven ? std::optional<std::string>(options.alias) : std::nullopt);
     if (stop) throw Failure(stop->message);
-    const std::string alias = workflow.Table().Alias();
+    // Every file's name before any work: an alias or suffix that gives none stops the run.
+    std::vector<std::string> paths;
+    for (int screen : options.screens) {
+        if (options.outDir.empty()) break;
+        const std::string name =
+            ScreenFileName(workflow.Table().Alias(), screen, config->Suffix(screen));
+        paths.push_back((std::filesystem::path(options.outDir) / name).string());
+    }
     // Screens named here are generated whatever the settings say; the settings are not saved.
     for (int screen : options.screens) config->Screens().Item(std::to_string(screen))->Enabled = 1;
 
@@ -221,15 +228,11 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     std::error_code error;
     std::filesystem::create_directories(options.outDir, error);
     if (error) throw Failure("Cannot create the folder " + options.outDir + ": " + error.message());
-    for (std::size_t k = 0; k < options.screens.size(); ++k) {
-        const int screen = options.screens[k];
-        const std::string path = (std::filesystem::path(options.outDir) /
-                                  ScreenFileName(alias, screen, config->Suffix(screen)))
-                                     .string();
-        AtomicFile file(path);
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        AtomicFile file(paths[k]);
         file.Write(texts[k]);
         file.Commit();
-        Progress("Wrote " + path);
+        Progress("Wrote " + paths[k]);
     }
 }
 
