@@ -16,10 +16,10 @@ void expectGolden(const std::string& name, const std::string& text) {
     if (std::filesystem::exists(golden) && ReadFile(golden) == text) return;
     const std::string folder = MakeTempDir("orvane-golden-");
     WriteFile(folder + "/actual", text);
-    const RunResult diff = RunProgram({"diff", "-u", golden, folder + "/actual"});
+    const std::string diff = RunProgram({"diff", "-u", golden, folder + "/actual"}).out;
     std::filesystem::remove_all(folder);
     ADD_FAILURE() << "output differs from " << golden << " (ORVANE_UPDATE_GOLDEN=1 rewrites it)\n"
-                  << diff.out;
+                  << diff;
 }
 
 }  // namespace orvane::test
