@@ -1,0 +1,245 @@
+// The four class generators: their whole texts and working entries as golden files, the column
+// loop's events and stop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ClassVbChecker.h"
+#include "Golden.h"
+#include "TableBuilder.h"
+#include "core/Host.h"
+#include "generator/Generator.h"
+#include "settings/Config.h"
+#include "templates/Templates.h"
+
+namespace orvane {
+namespace {
+
+using data::adDate;
+using data::adDBDate;
+using data::adDBTimeStamp;
+using data::adDecimal;
+using data::adInteger;
+using data::adVarChar;
+
+struct Language {
+    int screen;
+    const char* golden;
+};
+const Language kLanguages[] = {{VB_CODE, "classes-vb.txt"},
+                               {JAVA_CODE, "classes-java.txt"},
+                               {VBNET_CODE, "classes-vbnet.txt"},
+                               {CSHARP_CODE, "classes-csharp.txt"}};
+
+// ID, Name, Order Date, Price, with the named columns as keys.
+std::shared_ptr<ODBCTable> ShopTable(const std::vector<std::string>& keys,
+                                     const std::string& alias = "Shop") {
+    std::vector<test::ColumnSpec> columns = {{.name = "ID", .type = adInteger},
+                                             {.name = "Name", .type = adVarChar},
+                                             {.name = "Order Date", .type = adDBTimeStamp},
+                                             {.name = "Price", .type = adDecimal},
+                                             {.name = "Born", .type = adDate}};
+    for (auto& column : columns) {
+        column.key = std::find(keys.begin(), keys.end(), column.name) != keys.end();
+    }
+    return test::MakeTable("dbo.Shop", alias, columns, {});
+}
+
+// Names each language must mend, or must leave alone, to compile.
+std::shared_ptr<ODBCTable> AwkwardTable() {
+    std::vector<test::ColumnSpec> columns;
+    for (const char* name : {"ID", "nid", "Order Date", "Order_Date", "unit-price", "2nd", "static",
+                             "Class", "Größe", "DataRow", "da", "naïve €", "say \"hi\"", "ub",
+                             "End", "GetType", "Value", "x);DROP\tTABLE\x01v;--\\u000a", "東京"}) {
+        columns.push_back({.name = name, .type = adVarChar});
+    }
+    columns[0].type = adInteger;
+    columns[2].type = adDBDate;
+    columns[4].type = adInteger;
+    columns[0].key = columns[4].key = columns[17].key = true;
+    columns.push_back({.name = "price$", .type = adInteger});
+    return test::MakeTable("T", "2020 Sales", columns, {});
+}
+
+class ClassText : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        generator.SetCurrentConfig(config);
+        auto connection = config->ConnectionManager();
+        connection->sADOConnect = "Provider=MSDASQL; DSN=Shop";
+        connection->sJavaConnect = "\"jdbc:odbc:Shop\",\"u\",\"p\"";
+        connection->sCSharpConnect = "\"DSN=Shop; user_id=u; password=p;\"";
+        connection->sSelectedDSN = "Shop";
+        for (int screen = 0; screen <= CSHARP_CODE; ++screen) {
+            Screen(screen).IsUppercase = 3;
+            Screen(screen).Suffix = "";
+        }
+        generator.Activate();
+    }
+    void TearDown() override { Host::SetEventPump({}); }
+
+    ConfigRecord& Screen(int scr) { return *config->Screens().Item(std::to_string(scr)); }
+
+    std::string Run(int screen, std::shared_ptr<ODBCTable> table) {
+        generator.SetTable(std::move(table));
+        switch (screen) {
+            case VB_CODE:
+                return generator.GenVB();
+            case JAVA_CODE:
+                return generator.GenJava();
+            case VBNET_CODE:
+                return generator.GenVbNet();
+            default:
+                return generator.GenCSharp();
+        }
+    }
+
+    // Every template entry the run left, in order, after the class text if asked for.
+    std::string Report(int screen, std::shared_ptr<ODBCTable> table, bool withClass) {
+        const std::string code = Run(screen, std::move(table));
+        std::string text = withClass ? code + "\r\n-- entries\r\n" : "";
+        for (const TemplateParam& p : TemplateParams())
+            text += "[" + p.Name + "] " + p.Value.Text() + "\n";
+        // The login name is the machine's, not the generator's.
+        for (std::size_t at; (at = text.find(CreatedByText())) != std::string::npos;) {
+            text.replace(at, CreatedByText().size(), "Created by <user>");
+        }
+        return text;
+    }
+
+    std::shared_ptr<Config> config = std::make_shared<Config>();
+    Generator generator;
+};
+
+TEST_F(ClassText, EveryLanguageMatchesItsGoldenFile) {
+    struct Case {
+        const char* what;
+        std::function<void()> settings;
+        std::function<std::shared_ptr<ODBCTable>()> table;
+        bool withClass = false;
+    };
+    const std::vector<Case> cases = {
+        {"one key, names as they are", [] {}, [] { return ShopTable({"ID"}); }},
+        {"two keys, suffixes, upper-case SQL names, a blank in the alias",
+         [this] {
+             Screen(SQL_CODE).IsUppercase = 1;
+             Screen(XML_CODE).Suffix = "Data";
+             for (const Language& l : kLanguages) Screen(l.screen).Suffix = "Cls";
+         },
+         [] {
+             return ShopTable({"ID", "Order Date"}, "emp list");
+         },
+         true},
+        {"upper-case class names",
+         [this] {
+             for (const Language& l : kLanguages) Screen(l.screen).IsUppercase = 1;
+         },
+         [] { return ShopTable({"Name"}); }},
+        {"no key", [] {}, [] { return ShopTable({}); }},
+        {"no column", [] {}, [] { return test::MakeTable("T", "String", {}, {}); }, true},
+        {"awkward names", [] {}, AwkwardTable},
+    };
+    for (const Language& language : kLanguages) {
+        std::string text;
+        for (const Case& c : cases) {
+            SetUp();
+            c.settings();
+            text += "==== " + std::string(c.what) + "\r\n" +
+                    Report(language.screen, c.table(), c.withClass);
+        }
+        test::expectGolden(language.golden, text);
+    }
+}
+
+TEST_F(ClassText, ColumnLoopLetsEventsRunPerColumnAndStopsAfterTheCurrentOne) {
+    struct Case {
+        int screen;
+        std::vector<std::string> columnEntries;  // entries 3 to 6 while a column is done
+        std::string second, third;               // the members of Name and Order Date
+    };
+    const std::vector<Case> cases = {
+        {VB_CODE, {"FIELD_NAME", "FIELD_TYPE", "PRIVATE_FIELD_NAME", ""}, "sName", "dOrder_Date"},
+        {JAVA_CODE, {"FIELD_NAME", "FIELD_TYPE", "JAVA_FIELD_NAME", ""}, "s_Name", "d_Order_Date"},
+        {CSHARP_CODE,
+         {"FIELD_NAME", "FIELD_TYPE", "CSHARP_FIELD_NAME", "FIELD_XML_TYPE"},
+         "s_Name",
+         "d_Order_Date"},
+        {VBNET_CODE,
+         {"FIELD_NAME", "FIELD_TYPE", "VBNET_FIELD_NAME", "FIELD_XML_TYPE"},
+         "sName",
+         "dOrder_Date"},
+    };
+    const auto properties = [] {
+        for (const TemplateParam& p : TemplateParams()) {
+            if (p.Name == "PROPERTIES") return p.Value.Text();
+        }
+        return std::string();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        std::vector<std::vector<std::string>> seen;
+        Host::SetEventPump([&seen] {
+            seen.emplace_back();
+            for (std::size_t i = 3; i < TemplateParams().size(); ++i) {
+                seen.back().push_back(TemplateParams()[i].Name);
+            }
+        });
+        generator.Activate();
+        Run(c.screen, ShopTable({"ID"}));
+        EXPECT_EQ(seen, std::vector<std::vector<std::string>>(5, c.columnEntries));
+
+        // Stop asked for while the first column's events run: the second column still comes,
+        // the key loop and the class template too.
+        Host::SetEventPump([this] { generator.DeActivate(); });
+        const std::string stopped = Run(c.screen, ShopTable({"Price"}));
+        EXPECT_NE(properties().find(c.second), std::string::npos);
+        EXPECT_EQ(properties().find(c.third), std::string::npos);
+        EXPECT_NE(stopped.find("Price"), std::string::npos);
+
+        // A generator never activated does the first column only.
+        Host::SetEventPump({});
+        generator.DeActivate();
+        Run(c.screen, ShopTable({"ID"}));
+        EXPECT_NE(properties().find("ID"), std::string::npos);
+        EXPECT_EQ(properties().find(c.second), std::string::npos);
+    }
+}
+
+TEST_F(ClassText, GenerateRunsOnlyEnabledClassScreens) {
+    for (const Language& language : kLanguages) {
+        Screen(language.screen).Enabled = 1;
+        const std::string direct = Run(language.screen, ShopTable({"ID"}));
+        EXPECT_EQ(generator.Generate(language.screen), direct) << language.screen;
+        Screen(language.screen).Enabled = 0;
+        EXPECT_EQ(generator.Generate(language.screen), "") << language.screen;
+    }
+}
+
+TEST(ClassNames, VbCheckerFindsWhatACompilerWould) {
+    const test::ClassVbChecker checker(test::ClassVbChecker::Vb6Names());
+    const std::string good =
+        "VERSION 1.0 CLASS\r\nOption Explicit\r\nPrivate nID As Variant\r\n"
+        "Public Sub Clear()\r\n    If nID = 0 Then\r\n        nID = Empty\r\n    End If\r\n"
+        "End Sub\r\n";
+    EXPECT_EQ(checker.Check(good), std::vector<std::string>{});
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"Option Explicit\r\nPublic Sub Clear()\r\n    nID = 0\r\n", "never closed"},
+        {"Option Explicit\r\nPublic Sub Clear()\r\n    nID = 0\r\nEnd Sub\r\n",
+         "nid is used but never declared"},
+        {"Option Explicit\r\nPublic Sub Clear()\r\nIf 1 = 1 Then\r\nEnd Sub\r\nEnd If\r\n",
+         "End sub closes if"},
+        {"no option line at all\r\n", "not a class"},
+    };
+    for (const auto& [code, problem] : bad) {
+        const std::vector<std::string> problems = checker.Check(code);
+        ASSERT_FALSE(problems.empty()) << code;
+        EXPECT_NE(problems.front().find(problem), std::string::npos) << problems.front();
+    }
+}
+
+}  // namespace
+}  // namespace orvane
