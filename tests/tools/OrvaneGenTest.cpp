@@ -79,6 +79,9 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
     const auto broken = OwnDatabase("broken.db",
                                     "CREATE TABLE t (id INTEGER); CREATE VIEW v AS SELECT id FROM"
                                     " t; CREATE TABLE k (id INTEGER); DROP TABLE t;");
+    const auto hostile = OwnDatabase("hostile.db",
+                                     "CREATE TABLE \"clear\x1B[2J\" (id INTEGER, \"red\x1B[31m\" "
+                                     "TEXT); INSERT INTO \"clear\x1B[2J\" VALUES (1, 2);");
     const std::string rows = "orvane-gen: --rows needs a whole number from 0 to 32767, not ";
     const std::vector<std::string> xml = {"--keys", "CustomerID", "--screens", "xml"};
     const std::vector<Case> cases = {
@@ -125,6 +128,18 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         {Sample(With({"--table", "Customers", "--out", "/proc/orvane"}, xml)), 1,
          "orvane-gen: Cannot create the folder /proc/orvane: "},
         {With(broken, {"--table", "v", "--keys", "id", "--screens", "xml"}), 1, "orvane-gen: "},
+        // Dots alone name no file: nothing is written.
+        {Sample(With({"--table", "Customers", "--alias", "..", "--out", dir_ + "/dots"}, xml)), 1,
+         "orvane-gen: \"..\" gives no file name: an alias or suffix needs a character other "
+         "than \".\"\n"},
+        // Names reach the terminal escaped, and are given back as printed.
+        {With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "k\x1B[2J", "--screens", "xml"}),
+         1, "orvane-gen: Unknown column \"k\\x1B[2J\" in table \"clear\\x1B[2J\"\n"},
+        {With(hostile, {"--list"}), 0, "",
+         "\n    \"clear\\x1B[2J\"\n      id\n      red\\x1B[31m\n"},
+        {With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "id", "--screens", "xml", "--out",
+                        dir_ + "/hostile"}),
+         0, ""},
         // Done: status 0, the text on standard output. Names differing only in letter case
         // find their one table and column.
         {Sample({"--list"}), 0, "",
@@ -155,6 +170,22 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         if (!c.out.empty()) {
             EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
         }
+    }
+    EXPECT_FALSE(fs::exists(dir_ + "/dots"));
+    // The file name keeps no control character of the alias.
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir_ + "/hostile")) {
+        files.push_back(entry.path().filename());
+    }
+    EXPECT_EQ(files, std::vector<std::string>{"clear_2J.xml"});
+
+    // Standard output lost: status 1 and a message, whatever was being printed.
+    for (const auto& args : {std::vector<std::string>{"--help"}, Sample({"--list"}),
+                             Sample(With({"--table", "Customers"}, xml))}) {
+        std::ostream lost(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(GenApp(lost, err).Run(args), 1) << args.back();
+        EXPECT_EQ(err.str(), "orvane-gen: Cannot write to standard output\n") << args.back();
     }
 }
 
