@@ -104,7 +104,9 @@ TEST_P(DataSourceTest, ReadsTheWholeSampleAsTheGoldenFileShows) {
         out << type << " " << Shown(schema) << "." << name << "\n";
         tables.emplace_back(schema.Value(), name);
     }
-    for (const std::string& schema : systemSchemas) out << "system tables in " << schema << "\n";
+    // Other sessions' temporary tables come and go among the system tables: only these count.
+    EXPECT_EQ(systemSchemas.count("pg_catalog") + systemSchemas.count("information_schema"),
+              GetParam().name == "PostgreSQL" ? 2u : 0u);
     for (const auto& [schema, table] : tables) {
         out << "select * from " << schema << "." << table << "\n";
         Dump(*connection_.Execute("select * from " + (schema.empty() ? "" : Quote(schema) + ".") +
