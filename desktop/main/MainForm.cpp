@@ -279,13 +279,20 @@ void MainForm::Generate() {
             }
             SetActive(false);
         } else {
+            // A failing screen stays empty and is named afterwards; the others are generated.
+            QStringList failures;
             for (int i = 0; i < kScreens && !closed_; ++i) {
-                RefreshStatus(tr("Generating %1 ...").arg(ToQ(config_->GenDescriptions.at(i))));
+                const QString description = ToQ(config_->GenDescriptions.at(i));
+                RefreshStatus(tr("Generating %1 ...").arg(description));
                 try {
                     Pane(i)->setCrLfText(workflow_.Generate(i));
-                } catch (const std::exception&) {
-                    // A failing screen stays empty; the others are still generated.
+                } catch (const std::exception& error) {
+                    failures << description + ": " + QString::fromUtf8(error.what());
                 }
+            }
+            if (!failures.isEmpty() && !closed_) {
+                Messages::Show(this, tr("Could not generate:\n%1").arg(failures.join("\n")),
+                               MsgCritical);
             }
             for (int i = 0; i < kScreens && !closed_; ++i) {
                 if (config_->Screens().Item(std::to_string(i))->SynHighlight != 1) continue;

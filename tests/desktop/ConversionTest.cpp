@@ -2,6 +2,7 @@
 
 #include "QtTestApp.h"
 #include "common/Icons.h"
+#include "viewer/CrLfText.h"
 #include "viewer/StyleConvert.h"
 #include "viewer/Twips.h"
 
@@ -26,17 +27,27 @@ TEST(StyleConvertTest, ColoursAreBgrValues) {
     }
 }
 
-TEST(StyleConvertTest, FontSpecRoundTrip) {
-    test::QtApp();
-    const FontSpec spec{"Courier New", 11.5, true, true, true, false};
-    const QFont font = ToQFont(spec);
-    EXPECT_EQ(font.families().value(0).toStdString(), "Courier New");
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 11.5);
-    EXPECT_EQ(ToFontSpec(font).bold, true);
-    EXPECT_EQ(ToFontSpec(font).italic, true);
-    EXPECT_EQ(ToFontSpec(font).underline, true);
-    EXPECT_EQ(ToFontSpec(font).strikeOut, false);
-    EXPECT_DOUBLE_EQ(ToFontSpec(font).size, 11.5);
+TEST(CrLfTextTest, LineEndsBecomeLfForOtherProgramsAndCrLfFromThem) {
+    const struct {
+        const char16_t* text;
+        const char16_t* lf;
+        const char16_t* crLf;
+    } cases[] = {
+        {u"a\r\nb", u"a\nb", u"a\r\nb"},
+        {u"", u"", u""},
+        {u"\r\n\r\n", u"\n\n", u"\r\n\r\n"},
+        // A lone LF out of the pane is a line break inside a value.
+        {u"a\nb", u"a\nb", u"a\r\nb"},
+        {u"a\rb", u"a\nb", u"a\r\nb"},
+        {u"a\r\r\nb\r", u"a\n\nb\n", u"a\r\n\r\nb\r\n"},
+        {u"\n\r", u"\n\n", u"\r\n\r\n"},
+        {u"\u00e9\t\u20ac\r\n", u"\u00e9\t\u20ac\n", u"\u00e9\t\u20ac\r\n"},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(CrLfText::ToLf(text), QString::fromUtf16(c.lf)) << text.toStdString();
+        EXPECT_EQ(CrLfText::ToCrLf(text), QString::fromUtf16(c.crLf)) << text.toStdString();
+    }
 }
 
 TEST(TwipsTest, ConvertsAtTheGivenResolution) {

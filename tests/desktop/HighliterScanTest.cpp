@@ -5,7 +5,6 @@
 #include "core/Screens.h"
 #include "viewer/Highliter.h"
 #include "viewer/IncrementalColouring.h"
-#include "viewer/WordList.h"
 
 namespace orvane {
 
@@ -15,17 +14,8 @@ void PrintTo(const ColorRange& r, std::ostream* os) {
 
 namespace {
 
-constexpr std::int32_t R = HighlightScanner::kFirstListColor;   // dark red
-constexpr std::int32_t B = HighlightScanner::kSecondListColor;  // dark blue
-constexpr std::int32_t G = HighlightScanner::kCommentColor;     // green
-constexpr std::int32_t Q = HighlightScanner::kLiteralColor;     // grey
-
-TEST(HighliterColors, AreTheFourColourValues) {
-    EXPECT_EQ(R, 127);
-    EXPECT_EQ(B, 8323072);
-    EXPECT_EQ(G, 32512);
-    EXPECT_EQ(Q, 8355711);
-}
+// The colours as BGR values: dark red, dark blue, green, grey.
+constexpr std::int32_t R = 127, B = 8323072, G = 32512, Q = 8355711;
 
 struct ScanCase {
     const char* what;
@@ -35,105 +25,50 @@ struct ScanCase {
 };
 
 const ScanCase kScanCases[] = {
-    // Java
-    {"type, then a line comment up to and with the CR",
-     JAVA_CODE,
-     "int x = 1; // note\r\n",
-     {{0, 3, R}, {11, 8, G}}},
-    {"literal; the blank after it is passed over; a word at the end stays plain",
-     JAVA_CODE,
-     "\"a\" + b",
-     {{0, 3, Q}}},
-    {"word after a literal is looked up at the next delimiter",
-     JAVA_CODE,
-     "\"a\" +int;",
-     {{0, 3, Q}, {5, 3, R}}},
+    {"// up to the CR", JAVA_CODE, "int x = 1; // note\r\n", {{0, 3, R}, {11, 8, G}}},
+    {"a word at the very end stays plain", JAVA_CODE, "\"a\" + b", {{0, 3, Q}}},
+    {"word after a literal", JAVA_CODE, "\"a\" +int;", {{0, 3, Q}, {5, 3, R}}},
     {"a literal does not end the word before it", JAVA_CODE, "int\"x\" ;", {{3, 3, Q}, {0, 3, R}}},
-    {"the character after a literal is never examined", JAVA_CODE, "int\"x\" ", {{3, 3, Q}}},
-    {"a word at the very end is not coloured", JAVA_CODE, "int", {}},
+    {"the character after a literal is skipped", JAVA_CODE, "int\"x\" ", {{3, 3, Q}}},
     {"dotted names are one word", JAVA_CODE, "System.out System 1.0 ", {{11, 6, B}}},
-    {"a lone slash neither ends nor joins the word", JAVA_CODE, "in/t x", {{0, 3, R}}},
-    {"block comment, then the character after it is skipped",
-     JAVA_CODE,
-     "a /* c */ int ",
-     {{2, 7, G}, {10, 3, R}}},
-    {"a block comment may start where a line comment could",
-     JAVA_CODE,
-     "/**/ int ",
-     {{0, 4, G}, {5, 3, R}}},
-    {"the end marker is looked for from the second character on",
-     JAVA_CODE,
-     "/*/ int ",
-     {{0, 3, G}, {4, 3, R}}},
-    {"the skipped character may be the start of a word", JAVA_CODE, "/**/int ", {{0, 4, G}}},
-    {"unterminated block comment colours nothing and scanning goes on inside",
-     JAVA_CODE,
-     "x /* int ",
-     {{5, 3, R}}},
-    {"case-insensitive lookup; in both lists ends dark blue",
-     JAVA_CODE,
-     "INT byte ",
-     {{0, 3, R}, {4, 4, B}}},
+    {"a lone slash neither ends nor joins", JAVA_CODE, "in/t x", {{0, 3, R}}},
+    {"block comment, next character skipped", JAVA_CODE, "a /* c */ int ", {{2, 7, G}, {10, 3, R}}},
+    {"empty block comment", JAVA_CODE, "/**/ int ", {{0, 4, G}, {5, 3, R}}},
+    {"end marker searched from the second char", JAVA_CODE, "/*/ int ", {{0, 3, G}, {4, 3, R}}},
+    {"skipped character starts a word", JAVA_CODE, "/**/int ", {{0, 4, G}}},
+    {"unterminated block comment", JAVA_CODE, "x /* int ", {{5, 3, R}}},
+    {"any case; in both lists is blue", JAVA_CODE, "INT byte ", {{0, 3, R}, {4, 4, B}}},
     {"entries with # never match", JAVA_CODE, "#Double ", {{1, 6, R}}},
-    {"unterminated line comment colours nothing", JAVA_CODE, "// int ", {{3, 3, R}}},
-    {"lone quote colours only itself", JAVA_CODE, "x \" int ", {{2, 1, Q}, {4, 3, R}}},
-    // C#
-    {"C# lists", CSHARP_CODE, "using System; void f() {} ", {{0, 5, B}, {6, 6, B}, {14, 4, R}}},
-    // SQL
-    {"SQL with a line comment that has no line end",
+    {"unterminated line comment", JAVA_CODE, "// int ", {{3, 3, R}}},
+    {"lone quote", JAVA_CODE, "x \" int ", {{2, 1, Q}, {4, 3, R}}},
+    {"C#", CSHARP_CODE, "using System; void f() {} ", {{0, 5, B}, {6, 6, B}, {14, 4, R}}},
+    {"SQL -- at the end",
      SQL_CODE,
      "CREATE TABLE T (ID INTEGER) -- c",
      {{0, 6, B}, {7, 5, B}, {19, 7, R}}},
-    {"SQL literal with a doubled quote",
-     SQL_CODE,
-     "SELECT 'it''s' FROM",
-     {{0, 6, B}, {7, 4, Q}, {13, 1, Q}}},
-    {"SQL line comment then a keyword on the next line",
-     SQL_CODE,
-     "-- c\r\nEND ",
-     {{0, 5, G}, {6, 3, B}}},
+    {"SQL doubled quote", SQL_CODE, "SELECT 'it''s' FROM", {{0, 6, B}, {7, 4, Q}, {13, 1, Q}}},
+    {"SQL line comment", SQL_CODE, "-- c\r\nEND ", {{0, 5, G}, {6, 3, B}}},
     {"colon splits :NEW", SQL_CODE, ":NEW ", {{1, 3, B}}},
     {"SQL block comment", SQL_CODE, "/* x */ NULL ", {{0, 7, G}, {8, 4, R}}},
     {"a lone minus does not end the word", SQL_CODE, "DAT-E ", {{0, 4, R}}},
-    // VB and VB.NET
-    {"VB declaration with a comment",
-     VB_CODE,
-     "Dim s As String ' c\r\n",
-     {{0, 3, B}, {6, 2, B}, {9, 6, B}, {16, 4, G}}},
-    {"VB directive: the hash keeps its colour", VB_CODE, "#If x", {{1, 2, B}}},
-    {"VB function and literal", VBNET_CODE, "x = Len(\"a\")", {{4, 3, R}, {8, 3, Q}}},
-    // Schema, BizTalk schema, DTD
-    {"schema element with an attribute",
-     XSD_CODE,
-     "<xsd:element name=\"ID\"/>",
-     {{1, 3, B}, {5, 7, B}, {13, 4, R}, {18, 4, Q}}},
-    {"XML comment skips the character after it",
-     BIZ_CODE,
-     "<!-- c --><b>",
-     {{0, 10, G}, {11, 1, B}}},
-    {"DTD declaration; #PCDATA never matches",
-     DTD_CODE,
-     "<!ELEMENT ROW (#PCDATA)>",
-     {{2, 7, B}, {16, 6, R}}},
-    // XML data: the element names come from the text
-    {"element names collected and coloured",
+    {"VB", VB_CODE, "Dim s As String ' c\r\n", {{0, 3, B}, {6, 2, B}, {9, 6, B}, {16, 4, G}}},
+    {"VB directive", VB_CODE, "#If x", {{1, 2, B}}},
+    {"VB.NET", VBNET_CODE, "x = Len(\"a\")", {{4, 3, R}, {8, 3, Q}}},
+    {"XSD", XSD_CODE, "<xsd:element name=\"ID\"/>", {{1, 3, B}, {5, 7, B}, {13, 4, R}, {18, 4, Q}}},
+    {"XML comment", BIZ_CODE, "<!-- c --><b>", {{0, 10, G}, {11, 1, B}}},
+    {"DTD", DTD_CODE, "<!ELEMENT ROW (#PCDATA)>", {{2, 7, B}, {16, 6, R}}},
+    {"XML names",
      XML_CODE,
      "<ROWS><ROW><ID>1</ID></ROW></ROWS>",
      {{1, 4, B}, {7, 3, B}, {12, 2, B}, {18, 2, B}, {23, 3, B}, {29, 4, B}}},
-    {"attribute ends the name; xmlns stays plain; value grey",
+    {"xmlns",
      XML_CODE,
      "<TABLE xmlns=\"urn:x\"><ROW/></TABLE>",
      {{1, 5, B}, {13, 7, Q}, {29, 5, B}}},
     {"XML declaration", XML_CODE, "<?xml version=\"1.0\"?>", {{2, 3, R}, {6, 7, R}, {14, 5, Q}}},
-    // Rules count characters: a character outside ASCII is one, however many bytes it takes.
-    {"the word covers as many characters as it has",
-     JAVA_CODE,
-     "i\"\xc3\xa9\"xnt ;",
-     {{1, 4, Q}, {0, 4, R}}},
-    {"the whole character after a literal is passed over",
-     JAVA_CODE,
-     "in\"x\"\xc3\xa9t ;",
-     {{2, 3, Q}, {0, 3, R}}},
+    // Characters, not bytes, are counted.
+    {"word of characters", JAVA_CODE, "i\"\xc3\xa9\"xnt ;", {{1, 4, Q}, {0, 4, R}}},
+    {"whole character skipped", JAVA_CODE, "in\"x\"\xc3\xa9t ;", {{2, 3, Q}, {0, 3, R}}},
 };
 
 TEST(HighliterScan, ColoursTheRangesOfEachExample) {
@@ -141,70 +76,6 @@ TEST(HighliterScan, ColoursTheRangesOfEachExample) {
         const auto profile = Highliter::ProfileForScreen(c.screen, c.text);
         ASSERT_TRUE(profile.has_value()) << c.what;
         EXPECT_EQ(Highliter::HighlightWords(c.text, *profile), c.expected) << c.what;
-    }
-}
-
-TEST(HighliterScan, SlicedScanFindsTheSameRangesAsOnePass) {
-    const std::string text =
-        "/* head */\r\npublic int f(String s) { // c\r\n  return \"x\" + s.length(); }\r\n";
-    const HighlightProfile profile = Highliter::JavaProfile();
-    for (std::size_t slice : {1, 3, 7}) {
-        HighlightScanner scanner(text, profile);
-        while (!scanner.scanTo(scanner.position() + slice)) {
-        }
-        EXPECT_EQ(scanner.ranges(), Highliter::HighlightWords(text, profile)) << slice;
-    }
-}
-
-TEST(HighliterScan, ScreensOutsideTheNineHaveNoProfile) {
-    for (int scr : {-1, 9, 100}) EXPECT_FALSE(Highliter::ProfileForScreen(scr, "int x;"));
-    for (int scr = XSD_CODE; scr <= CSHARP_CODE; ++scr) {
-        EXPECT_TRUE(Highliter::ProfileForScreen(scr, "")) << scr;
-    }
-}
-
-TEST(HighliterScan, ProfilesUseTheirMarkers) {
-    struct Case {
-        HighlightProfile profile;
-        const char* quote;
-        const char* blockStart;
-        const char* blockEnd;
-        const char* line;
-    };
-    const Case cases[] = {
-        {Highliter::JavaProfile(), "\"", "/*", "*/", "//"},
-        {Highliter::CSharpProfile(), "\"", "/*", "*/", "//"},
-        {Highliter::SqlProfile(), "'", "/*", "*/", "--"},
-        {Highliter::VbProfile(), "\"", "", "", "'"},
-        {Highliter::SchemaProfile(), "\"", "<!--", "-->", ""},
-        {Highliter::DtdProfile(), "\"", "<!--", "-->", ""},
-        {Highliter::XmlDataProfile(""), "\"", "<!--", "-->", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.profile.quote, c.quote);
-        EXPECT_EQ(c.profile.blockStart, c.blockStart);
-        EXPECT_EQ(c.profile.blockEnd, c.blockEnd);
-        EXPECT_EQ(c.profile.lineMarker, c.line);
-    }
-}
-
-TEST(HighliterScan, CollectTagNames) {
-    const struct {
-        const char* text;
-        const char* expected;
-    } cases[] = {
-        {"<ROWS><ROW><ID>1</ID></ROW></ROWS>", "*ROWS*ROW*ID*"},
-        {"<a><b x='1'><a>", "*a*b*"},
-        {"</a><!-- x --><?xml?>", "*"},
-        {"<a", "*"},
-        {"<a b", "*"},
-        {"< x>", "*"},
-        {"<a\r\n>", "*a\r\n*"},
-        {"<a/>", "*a/*"},
-        {"", "*"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Highliter::CollectTagNames(c.text), c.expected) << c.text;
     }
 }
 
@@ -275,19 +146,6 @@ TEST(IncrementalColouringTest, StepsAndEditsGiveWhatOneScanGives) {
         ColourInSteps(colouring, text, text.size(), 4096, styles);
         EXPECT_EQ(styles, OneScan(text, profile));
     }
-}
-
-TEST(WordListTest, MatchesWholeEntriesBetweenAsterisksIgnoringCase) {
-    const WordList list("lead*Double*#Long*:NEW*End If**b*trail");
-    const struct {
-        const char* word;
-        bool expected;
-    } cases[] = {
-        {"double", true}, {"b", true},     {"lead", false}, {"trail", false},
-        {"doubl", false}, {"long", false}, {"new", false},  {"", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(list.contains(c.word), c.expected) << c.word;
-    EXPECT_FALSE(WordList("no asterisks").contains("no"));
 }
 
 }  // namespace

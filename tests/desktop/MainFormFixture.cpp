@@ -1,36 +1,29 @@
 #include "MainFormFixture.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
-#include <QToolBar>
+#include <QTest>
+#include <QTreeWidget>
 #include <filesystem>
 
-#include "Programs.h"
-#include "QtTestApp.h"
 #include "TestSupport.h"
+#include "common/Messages.h"
+#include "dialogs/ODBCform.h"
+#include "main/DbTree.h"
 #include "settings/Config.h"
 
 namespace orvane::test {
 
-QAction* ActionNamed(const MainForm& form, const char* name) {
-    auto* action = form.findChild<QAction*>(name);
-    EXPECT_NE(action, nullptr) << name;
-    return action;
-}
-
-QAction* ToolbarButton(const MainForm& form, int index) {
-    const QList<QAction*> buttons = form.findChild<QToolBar*>("Toolbar1")->actions();
-    EXPECT_LE(index, buttons.size());
-    return buttons.value(index - 1);
-}
-
-void MainFormFixture::SetUpTestSuite() { QtApp(); }
-
 void MainFormFixture::SetUp() {
+    QtApp();
+    Messages::InstallHost();
     outDir_ = MakeTempDir("orvane-out-");
     form_ = std::make_unique<MainForm>();
     ASSERT_TRUE(form_->Config()) << "the configuration could not be created";
+    form_->show();
 }
 
 void MainFormFixture::TearDown() {
@@ -45,24 +38,54 @@ ConfigRecord& MainFormFixture::Record(int screen) {
     return *form_->Config()->Screens().Item(std::to_string(screen));
 }
 
-void MainFormFixture::SetAlias(const QString& alias) {
-    form_->findChild<QLineEdit*>("Alias")->setText(alias);
-}
-
 void MainFormFixture::ShowScreen(int screen) {
     form_->findChild<QTabWidget*>("tabCtl")->setCurrentIndex(screen);
 }
+
+QLineEdit* MainFormFixture::Box(const char* name) { return form_->findChild<QLineEdit*>(name); }
 
 QString MainFormFixture::Out(const QString& name) const {
     return QString::fromStdString(outDir_) + "/" + name;
 }
 
-std::string MainFormFixture::ReadFile(const QString& path) {
-    return test::ReadFile(path.toStdString());
+std::vector<ModalAnswerer::Message> MainFormFixture::TryConnect(const QString& dsn,
+                                                                const QString& driver) {
+    ModalAnswerer answer(ModalAnswerer::For<ODBCform>([&](ODBCform& dialog) {
+        auto* list = dialog.findChild<QComboBox*>("cboDSNList");
+        list->setCurrentIndex(dsn.isEmpty() ? 0 : list->findText(dsn));
+        dialog.findChild<QComboBox*>("cboDrivers")->setCurrentText(driver);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    }));
+    form_->Actions().connectDataSource->trigger();
+    return answer.Messages();
 }
 
-void MainFormFixture::WriteFile(const QString& path, const std::string& bytes) {
-    test::WriteFile(path.toStdString(), bytes);
+void MainFormFixture::Connect(const QString& dsn) {
+    const auto messages = TryConnect(dsn);
+    ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
+}
+
+QTreeWidgetItem* MainFormFixture::Node(const QString& key) {
+    QTreeWidgetItem* item = DbTree::FindByKey(form_->Tree(), key);
+    EXPECT_NE(item, nullptr) << key.toStdString();
+    return item;
+}
+
+void MainFormFixture::DoubleClick(QTreeWidgetItem* item) {
+    form_->Tree()->setCurrentItem(item);
+    emit form_->Tree()->itemDoubleClicked(item, 0);
+}
+
+void MainFormFixture::ChooseTable(const QString& table, const QString& key) {
+    Connect("OrvaneSample");
+    Node("TABLE#" + table)->setCheckState(0, Qt::Checked);
+    DoubleClick(Node(table + ".FIELD#" + key));
+}
+
+std::vector<ModalAnswerer::Message> MainFormFixture::Generate() {
+    ModalAnswerer answer;
+    form_->Actions().generate->trigger();
+    return answer.Messages();
 }
 
 }  // namespace orvane::test

@@ -5,37 +5,40 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "QtPrinters.h"
+#include "ModalAnswerer.h"
+#include "QtTestApp.h"
 #include "TempSettingsFolder.h"
 #include "main/MainForm.h"
 #include "settings/ConfigRecord.h"
 
-class QAction;
+class QLineEdit;
+class QTreeWidgetItem;
 
 namespace orvane::test {
 
-// A command of the window by its menu item name (mnuToolsGenerate, ...).
-QAction* ActionNamed(const MainForm& form, const char* name);
-// The toolbar's button at a 1-based index, as the toolbar counts them (separators included).
-QAction* ToolbarButton(const MainForm& form, int index);
-
-// A main window on settings of its own (the shipped defaults) and an empty output folder.
+// A main window on settings of its own (the shipped defaults) and an empty output folder, with
+// the steps a user takes in it.
 class MainFormFixture : public ::testing::Test {
   protected:
-    static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
 
-    MainForm& Form() { return *form_; }
-    QAction* Action(const char* name) { return ActionNamed(*form_, name); }
     ConfigRecord& Record(int screen);
-    void SetAlias(const QString& alias);
     // Shows the tab of a screen, so it is the current pane.
     void ShowScreen(int screen);
+    QLineEdit* Box(const char* name);
     QString Out(const QString& name) const;
-    static std::string ReadFile(const QString& path);
-    static void WriteFile(const QString& path, const std::string& bytes);
+
+    // Connect through the dialog: a data source, or "(None)" and a driver. Returns the messages.
+    std::vector<ModalAnswerer::Message> TryConnect(const QString& dsn, const QString& driver = {});
+    void Connect(const QString& dsn);
+    QTreeWidgetItem* Node(const QString& key);
+    void DoubleClick(QTreeWidgetItem* item);
+    // Ticks a table of the sample and marks its key column.
+    void ChooseTable(const QString& table, const QString& key);
+    std::vector<ModalAnswerer::Message> Generate();
 
     TempSettingsFolder settings_;
     std::string outDir_;

@@ -16,7 +16,6 @@
 #include <cmath>
 
 #include "MainFormFixture.h"
-#include "ModalAnswer.h"
 #include "main/PaneCommands.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
@@ -97,75 +96,51 @@ int GreenPixels(const QString& pdf, const QString& prefix) {
     return green;
 }
 
+// Numbered lines; the fifth is a comment.
+QString NumberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) {
+        lines << QString(i == 5 ? "// Line %1 of the printed pane" : "Line %1 of the printed pane")
+                     .arg(i, 3, 10, QChar('0'));
+    }
+    return lines.join("\r\n");
+}
+
 class PrintCommandTest : public test::MainFormFixture {
   protected:
-    struct PrintRun {
-        bool asked = false;  // the print dialog came up
-        QString message;     // what the program said afterwards, if anything
-    };
-
-    // Runs the print command and answers its dialog as a user would: choose printing to a PDF
-    // file and type its name, or cancel ("").
-    PrintRun Print(QAction* trigger, const QString& pdf) {
-        PrintRun run;
-        test::ModalAnswer<QPrintDialog> answer([&](QPrintDialog& dialog) {
-            if (pdf.isEmpty()) {
-                dialog.reject();
-                return;
-            }
-            auto* printers = dialog.findChild<QComboBox*>("printers");
-            auto* fileName = dialog.findChild<QLineEdit*>("filename");
-            if (printers == nullptr || fileName == nullptr) {
-                ADD_FAILURE() << "the print dialog offers no printing to a file";
-                dialog.reject();
-                return;
-            }
-            printers->setCurrentIndex(printers->findText("PDF", Qt::MatchContains));
-            fileName->setText(pdf);
-            dialog.accept();
-        });
-        test::ModalAnswer<QMessageBox> message([&](QMessageBox& box) {
-            run.message = box.text();
-            box.accept();
-        });
-        trigger->trigger();
-        run.asked = answer.Answered();
-        return run;
+    // Prints the current pane, choosing printing to the PDF file pdf ("" cancels); returns the
+    // messages shown afterwards.
+    std::vector<test::ModalAnswerer::Message> Print(const QString& pdf) {
+        test::ModalAnswerer answer(
+            test::ModalAnswerer::For<QPrintDialog>([&](QPrintDialog& dialog) {
+                if (pdf.isEmpty()) return dialog.reject();
+                auto* printers = dialog.findChild<QComboBox*>("printers");
+                printers->setCurrentIndex(printers->findText("PDF", Qt::MatchContains));
+                dialog.findChild<QLineEdit*>("filename")->setText(pdf);
+                dialog.accept();
+            }));
+        form_->Actions().print->trigger();
+        EXPECT_EQ(answer.Handled(), 1);
+        return answer.Messages();
     }
-
-    // Numbered lines; the fifth is a comment.
-    static QString NumberedLines(int count) {
-        QStringList lines;
-        for (int i = 1; i <= count; ++i) {
-            lines << QString(i == 5 ? "// Line %1 of the printed pane"
-                                    : "Line %1 of the printed pane")
-                         .arg(i, 3, 10, QChar('0'));
-        }
-        return lines.join("\r\n");
-    }
-
     static bool Wraps(CodePane& pane) {
         return pane.SendScintilla(CodePane::SCI_GETWRAPMODE) != CodePane::SC_WRAP_NONE;
     }
-
-    QPrinter& Printer() { return Form().Commands()->Printer(); }
+    QPrinter& Printer() { return form_->Commands()->Printer(); }
 };
 
 TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchMargins) {
     constexpr int kLines = 150;
     ShowScreen(CSHARP_CODE);
     Record(CSHARP_CODE).Font = {"DejaVu Serif", 10.0};
-    CodePane* pane = Form().Pane(CSHARP_CODE);
+    CodePane* pane = form_->Pane(CSHARP_CODE);
     pane->setPaneFont({"DejaVu Sans Mono", 9.0});
     pane->setCrLfText(NumberedLines(kLines));
     // A green comment line: colours are printed.
     Highliter().HighlightCSharp(*pane);
 
     const QString pdf = Out("pane.pdf");
-    const PrintRun run = Print(test::ToolbarButton(Form(), 2), pdf);
-    ASSERT_TRUE(run.asked);
-    ASSERT_EQ(run.message, "");
-    ASSERT_TRUE(QFile::exists(pdf));
+    ASSERT_TRUE(Print(pdf).empty());
     EXPECT_FALSE(Wraps(*pane));
     EXPECT_EQ(pane->paneFont().name, "DejaVu Sans Mono");
 
@@ -206,46 +181,19 @@ TEST_F(PrintCommandTest, LongPanePrintsPageAfterPageInTheScreensFontWithOneInchM
     EXPECT_GT(GreenPixels(pdf, Out("page1")), 0);
 }
 
-TEST_F(PrintCommandTest, ShortAndEmptyPanesPrintOnePage) {
-    const struct {
-        const char* name;
-        QString text;
-        QString firstLine;
-    } cases[] = {
-        {"short.pdf", QString("<a>\r\n  <b/>\r\n</a>"), "<a>"},
-        {"empty.pdf", QString(), QString()},
-    };
-    ShowScreen(XML_CODE);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Form().Pane(XML_CODE)->setCrLfText(c.text);
-        const QString pdf = Out(c.name);
-        const PrintRun run = Print(Action("mnuPrint"), pdf);
-        ASSERT_TRUE(run.asked);
-        ASSERT_EQ(run.message, "");
-        EXPECT_EQ(PdfPages(pdf), 1);
-        EXPECT_EQ(PageLines(pdf, 1).value(0), c.firstLine);
-    }
-}
-
-TEST_F(PrintCommandTest, CancelPrintsNothingAndSaysNothing) {
-    Form().Pane(0)->setCrLfText(QString("x"));
+TEST_F(PrintCommandTest, EmptyPanePrintsOnePageCancelNoneAndAFailureIsReported) {
+    form_->Pane(0)->setCrLfText(QString());
+    ASSERT_TRUE(Print(Out("empty.pdf")).empty());
+    EXPECT_EQ(PdfPages(Out("empty.pdf")), 1);
+    form_->Pane(0)->setCrLfText(QString("x"));
     Printer().setOutputFileName(Out("never.pdf"));
-    const PrintRun run = Print(Action("mnuPrint"), "");
-    ASSERT_TRUE(run.asked);
-    EXPECT_EQ(run.message, "");
+    EXPECT_TRUE(Print("").empty());
     EXPECT_FALSE(QFile::exists(Out("never.pdf")));
-}
-
-TEST_F(PrintCommandTest, FailureIsReportedWithTheFile) {
-    Form().Pane(0)->setCrLfText(QString("x"));
-    const QString pdf = Out("no-such-folder/out.pdf");
-    const PrintRun run = Print(Action("mnuPrint"), pdf);
-    ASSERT_TRUE(run.asked);
-    const QString& message = run.message;
-    EXPECT_TRUE(message.startsWith("Printing failed.")) << message.toStdString();
-    EXPECT_TRUE(message.contains(pdf)) << message.toStdString();
-    EXPECT_FALSE(Wraps(*Form().Pane(0)));
+    const auto messages = Print(Out("no-such-folder/out.pdf"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Printing failed.")) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(Out("no-such-folder/out.pdf")));
+    EXPECT_FALSE(Wraps(*form_->Pane(0)));
 }
 
 TEST_F(PrintCommandTest, PaneWrapsAtThePrintersLineWidth) {
