@@ -48,9 +48,8 @@ TEST_F(SaveCommandsTest, EachScreenSavesExactlyItsPaneUnderTheProposedName) {
                                     "OrdersBean.java", "OrdersNet.vb", "OrdersDto.cs"};
     Box("Alias")->setText("Orders");
     FillPanes();
-    for (int i = 4; i < MainForm::kScreens; ++i) Record(i).Suffix = "X";  // SQL takes none
-    Record(5).Suffix = "Rec", Record(6).Suffix = "Bean", Record(7).Suffix = "Net",
-    Record(8).Suffix = "Dto";
+    const char* const suffixes[] = {"X", "Rec", "Bean", "Net", "Dto"};  // SQL takes none
+    for (int i = 4; i < MainForm::kScreens; ++i) Record(i).Suffix = suffixes[i - 4];
     for (int i = 0; i < MainForm::kScreens; ++i) {
         const QString target = Out(QString("saved-%1.txt").arg(i));
         test::WriteFile(target.toStdString(), std::string(5000, 'x'));  // replaced whole
@@ -78,8 +77,9 @@ TEST_F(SaveCommandsTest, SaveAllWritesOnlyEnabledScreensBesideTheChosenName) {
     FillPanes();
     for (int screen : {1, 4, 7}) Record(screen).Enabled = 0;
     Record(6).Suffix = "Bean";
-    const std::pair<int, const char*> written[] = {{0, ".xsd"}, {2, ".dtd"},      {3, ".xml"},
-                                                   {5, ".cls"}, {6, "Bean.java"}, {8, ".cs"}};
+    Record(8).Suffix = "/../Dto";  // stays beside the others
+    const std::pair<int, const char*> written[] = {
+        {0, ".xsd"}, {2, ".dtd"}, {3, ".xml"}, {5, ".cls"}, {6, "Bean.java"}, {8, "_.._Dto.cs"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen);
         QString name;
