@@ -75,20 +75,6 @@ TEST_F(CodePaneTest, ALongTextShowsItsStartAtOnceAndIsWholeWhenAskedFor) {
     EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETLINECOUNT), lines + 1);
 }
 
-TEST_F(CodePaneTest, FontAndBackgroundComeFromTheSettingsTypes) {
-    CodePane pane;
-    pane.setPaneFont(FontSpec{"Courier", 12.0, true});
-    EXPECT_EQ(pane.SendScintilla(CodePane::SCI_STYLEGETSIZEFRACTIONAL, CodePane::STYLE_DEFAULT),
-              1200);
-    pane.setBackgroundBgr(0x00FFEE);
-    EXPECT_EQ(pane.backgroundBgr(), 0x00FFEE);
-    pane.setBackgroundBgr(-1);  // not a colour: the background stays
-    EXPECT_EQ(pane.backgroundBgr(), 0x00FFEE);
-    for (unsigned long style : {0, 1, 4}) {
-        EXPECT_EQ(pane.SendScintilla(CodePane::SCI_STYLEGETBACK, style), 0x00FFEE) << style;
-    }
-}
-
 TEST_F(CodePaneTest, HighlightColoursTheExampleAndLeavesTheCaretAtTheStart) {
     const QString text = QStringLiteral("int x = 1; // note\r\nString s;\r\n");
     CodePane pane;
