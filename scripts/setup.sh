@@ -6,8 +6,8 @@ packages=(
     build-essential cmake pkg-config git
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev fonts-dejavu-core
     libqscintilla2-qt6-dev
-    unixodbc unixodbc-dev odbcinst libsqliteodbc odbc-postgresql sqlite3
-    postgresql-15 postgresql-client-15
+    unixodbc unixodbc-dev odbcinst libsqliteodbc odbc-postgresql odbc-mariadb sqlite3
+    postgresql-15 postgresql-client-15 mariadb-server mariadb-client
     googletest libgtest-dev libgmock-dev
     libxml2-utils openjdk-17-jdk-headless
     mono-mcs libmono-system-data4.0-cil libmono-system-xml4.0-cil

@@ -34,8 +34,9 @@ class ORVANE_API DbField {
 };
 
 // A forward-only record set, positioned on its first record (or at its end) when it is made.
-// Value text rules: dates "yyyy-mm-dd" (plus " hh:mm:ss" only when the time is not midnight),
-// times "hh:mm:ss", numbers in the C locale, booleans 1/0, binary as base64, text in UTF-8.
+// Value text rules: dates "yyyy-mm-dd" (plus " hh:mm:ss" and a fraction only when the time is
+// not midnight), times "hh:mm:ss", numbers in the C locale, booleans 1/0, binary as base64,
+// text in UTF-8.
 class ORVANE_API RecordSet {
   public:
     class Impl;

@@ -43,9 +43,25 @@ std::size_t MatchTime(std::string_view text, std::size_t pos) {
     return 5;
 }
 
-void AppendTime(std::string_view text, std::size_t pos, std::size_t length, std::string& out) {
+// The fraction of a second after "hh:mm:ss" at `pos` (".250" of ".250000"): trailing zeros
+// dropped, empty when there is none or it is zero.
+std::string_view Fraction(std::string_view text, std::size_t pos) {
+    if (pos >= text.size() || text[pos] != '.') return {};
+    std::size_t end = pos + 1;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    while (end > pos + 1 && text[end - 1] == '0') --end;
+    return end > pos + 1 ? text.substr(pos, end - pos) : std::string_view();
+}
+
+// "hh:mm:ss", and its fraction when `fraction`, from a match of MatchTime at `pos`.
+void AppendTime(std::string_view text, std::size_t pos, std::size_t length, bool fraction,
+                std::string& out) {
     out.append(text.substr(pos, length));
-    if (length == 5) out += ":00";
+    if (length == 5) {
+        out += ":00";
+    } else if (fraction) {
+        out.append(Fraction(text, pos + length));
+    }
 }
 
 std::string_view Trim(std::string_view text) {
@@ -84,9 +100,10 @@ void NormalizeDateTime(std::string_view text, std::string& out) {
         std::size_t length = MatchTime(trimmed, 11);
         if (length != 0) {
             std::string_view time = trimmed.substr(11, length);
-            if (time != "00:00:00" && time != "00:00") {
+            if ((time != "00:00:00" && time != "00:00") ||
+                !Fraction(trimmed, 11 + length).empty()) {
                 out += ' ';
-                AppendTime(trimmed, 11, length, out);
+                AppendTime(trimmed, 11, length, true, out);
             }
         }
     }
@@ -110,7 +127,7 @@ void NormalizeTime(std::string_view text, std::string& out) {
         return;
     }
     out.clear();
-    AppendTime(trimmed, start, length, out);
+    AppendTime(trimmed, start, length, false, out);
 }
 
 void NormalizeBoolean(std::string_view text, std::string& out) {
@@ -182,6 +199,33 @@ void Base64(std::string_view bytes, std::string& out) {
     out += kAlphabet[(triple >> 12) & 63];
     out += rest == 2 ? kAlphabet[(triple >> 6) & 63] : '=';
     out += '=';
+}
+
+bool DecodeBase64(std::string_view text, std::string& out) {
+    auto sextet = [](char c) -> int {
+        if (c >= 'A' && c <= 'Z') return c - 'A';
+        if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+        if (c >= '0' && c <= '9') return c - '0' + 52;
+        if (c == '+') return 62;
+        return c == '/' ? 63 : -1;
+    };
+    out.clear();
+    if (text.size() % 4 != 0) return false;
+    out.reserve(text.size() / 4 * 3);
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        const bool last = i + 4 == text.size();
+        const int pad = last ? (text[i + 3] == '=') + (text[i + 2] == '=') : 0;
+        unsigned quad = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const int value = k >= 4 - static_cast<std::size_t>(pad) ? 0 : sextet(text[i + k]);
+            if (value < 0) return false;
+            quad = (quad << 6) | static_cast<unsigned>(value);
+        }
+        out += static_cast<char>(quad >> 16);
+        if (pad < 2) out += static_cast<char>((quad >> 8) & 0xFF);
+        if (pad < 1) out += static_cast<char>(quad & 0xFF);
+    }
+    return true;
 }
 
 }  // namespace orvane::data::valuetext

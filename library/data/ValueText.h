@@ -14,11 +14,13 @@ namespace valuetext {
 void FormatDouble(double value, std::string& out);
 void FormatFloat(float value, std::string& out);
 
-// A date or timestamp as "yyyy-mm-dd", plus " hh:mm:ss" when the time is not midnight, plus
-// " BC" for a date before the common era; fractions and zones are dropped. Text that is no ISO
-// date (PostgreSQL's "infinity", "-infinity") is kept as it is.
+// A date or timestamp as "yyyy-mm-dd", plus " hh:mm:ss" and the fraction of a second without
+// trailing zeros (".25") when the time is not midnight, plus " BC" for a date before the common
+// era; zones are dropped. Text that is no ISO date (PostgreSQL's "infinity", "-infinity") is
+// kept as it is.
 void NormalizeDateTime(std::string_view text, std::string& out);
-// A time of day as "hh:mm:ss"; text that is no time is kept as it is.
+// A time of day as "hh:mm:ss", without its fraction: a time column's size is that of its
+// eight characters. Text that is no time is kept as it is.
 void NormalizeTime(std::string_view text, std::string& out);
 // "1"/"0" for the usual spellings of true and false; other text is kept.
 void NormalizeBoolean(std::string_view text, std::string& out);
@@ -27,6 +29,8 @@ void NormalizeBoolean(std::string_view text, std::string& out);
 void NormalizeDecimal(std::string_view text, int scale, std::string& out);
 
 void Base64(std::string_view bytes, std::string& out);
+// The bytes of base64 text as Base64 writes it; false (out unspecified) for other text.
+bool DecodeBase64(std::string_view text, std::string& out);
 
 }  // namespace valuetext
 

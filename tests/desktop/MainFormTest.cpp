@@ -325,6 +325,7 @@ TEST(ODBCformTest, ComposesTheConnectionTextsAndListsEachDriverOnce) {
     for (int i = 0; i < drivers->count(); ++i) seen << drivers->itemText(i);
     EXPECT_EQ(seen.removeDuplicates(), 0);
     EXPECT_TRUE(seen.contains("SQLite3"));
+    EXPECT_TRUE(seen.contains("MariaDB Unicode"));
     // A data source disables server and driver.
     list->setCurrentIndex(list->findText("OrvaneSample"));
     EXPECT_FALSE(drivers->isEnabled());

@@ -87,6 +87,7 @@ TEST(Generator, MakeAliasDropsPrefixAndQuotes) {
         {"dbo.[Order Details]", "Order_Details"},    {"Customers", "Customers"},
         {"main.\"Price$History\"", "Price$History"}, {"a.b.c", "b.c"},
         {"[Order Details]", "Order_Details"},        {".x", "x"},
+        {"`Order Details`", "Order_Details"},
     };
     for (const auto& [name, expected] : stripped) EXPECT_EQ(StripTableName(name), expected) << name;
 

@@ -216,21 +216,24 @@ TEST_F(HostileNames, SqliteReadsOnlyTheNamedTableAndItsScriptChangesNothingElse)
 }
 
 // psqlODBC sends several statements in one query: a pasted name would run them.
-TEST_F(HostileNames, PostgresReadsTheNamedTableAndDropsNothing) {
-    ConnectionManager manager;
-    ConnectionTexts::Compose({"OrvanePgTest", "orvane", "orvane_pw", "", "", ""}, manager);
-    auto connection = std::make_unique<data::Connection>();
-    connection->Open(manager.ADOConnect());
-    const DbCatalog catalog = DbCatalog::Read(*connection);
-    std::vector<std::string> values;
-    const std::vector<std::string> screens =
-        LoadAndGenerate(*connection, catalog, "x\"; DROP TABLE victim; --", values);
-    ASSERT_EQ(screens.size(), 9u);
-    EXPECT_EQ(messages_, "");
-    ASSERT_GE(values.size(), 2u);
-    EXPECT_EQ(values[0], "own");
-    EXPECT_EQ(values[1], "row");
-    EXPECT_EQ(connection->Execute("select count(*) from victim")->Field(0).Value(), "1");
+TEST_F(HostileNames, ServersReadTheNamedTableAndDropNothing) {
+    for (const char* dsn : {"OrvanePgTest", "OrvaneMariaTest"}) {
+        SCOPED_TRACE(dsn);
+        ConnectionManager manager;
+        ConnectionTexts::Compose({dsn, "orvane", "orvane_pw", "", "", ""}, manager);
+        auto connection = std::make_unique<data::Connection>();
+        connection->Open(manager.ADOConnect());
+        const DbCatalog catalog = DbCatalog::Read(*connection);
+        std::vector<std::string> values;
+        const std::vector<std::string> screens =
+            LoadAndGenerate(*connection, catalog, "x\"; DROP TABLE victim; --", values);
+        ASSERT_EQ(screens.size(), 9u);
+        EXPECT_EQ(messages_, "");
+        ASSERT_GE(values.size(), 2u);
+        EXPECT_EQ(values[0], "own");
+        EXPECT_EQ(values[1], "row");
+        EXPECT_EQ(connection->Execute("select count(*) from victim")->Field(0).Value(), "1");
+    }
 }
 
 }  // namespace

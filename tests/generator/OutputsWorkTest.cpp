@@ -42,6 +42,7 @@ const std::vector<Engine>& Engines() {
     static const std::vector<Engine> engines = {
         {"SQLite", {"OrvaneSample", "", "", "", "", ""}},
         {"PostgreSQL", {"OrvanePgTest", "orvane", "orvane_pw", "", "", ""}},
+        {"MariaDB", {"OrvaneMariaTest", "orvane", "orvane_pw", "", "", ""}},
     };
     return engines;
 }
@@ -63,6 +64,8 @@ const std::vector<ExactValue>& ExactValues() {
         {"SQLite", "Readings", "Measure", "-INF"},
         {"SQLite", "Readings", "TakenAt", "2024-05-06 07:08:09"},
         {"SQLite", "Products", "Barcode", "9223372036854775807"},
+        {"MariaDB", "Products", "Barcode", "9223372036854775807"},
+        {"MariaDB", "Products", "Picture", "AP9/gA=="},
         {"PostgreSQL", "AllTypes", "Big", "9000000000"},
         {"PostgreSQL", "AllTypes", "Big", "-9223372036854775808"},
         {"PostgreSQL", "AllTypes", "Exact", "1234567890123456.7890"},

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -12,6 +13,13 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 }
 
 std::string TestEnvDir() { return EnvOr("ORVANE_TEST_ENV", "/tmp/orvane-testenv"); }
+
+std::string ServerPort(const std::string& server) {
+    std::ifstream in(TestEnvDir() + "/" + server + ".port");
+    std::string port;
+    std::getline(in, port);
+    return port;
+}
 
 std::string MakeTempDir(const std::string& prefix) {
     std::string pattern = EnvOr("TMPDIR", "/tmp") + "/" + prefix + "XXXXXX";
