@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -24,6 +25,8 @@
 #include "common/Named.h"
 #include "common/WindowPlacement.h"
 #include "core/Host.h"
+#include "core/Screens.h"
+#include "core/SqlDialects.h"
 #include "settings/Config.h"
 #include "viewer/StyleConvert.h"
 
@@ -140,8 +143,28 @@ QWidget* OptionsForm::BuildFormatPanel() {
     suffixRow->addWidget(suffixLabel);
     suffixRow->addWidget(suffixBox_, 1);
     column->addLayout(suffixRow);
-    column->addStretch(1);
-    formatPanel_ = Panel(tr("Format"), "Frame1_1", Icons::Option::Format, fieldNames);
+
+    scriptGroup_ = Named(new QGroupBox(tr("Script")), "Frame4");
+    dialectBox_ = Named(new QComboBox, "cboDialect");
+    for (const SqlDialectInfo& dialect : kSqlDialects) {
+        // Names of databases, not words to translate.
+        dialectBox_->addItem(QString::fromUtf8(dialect.caption.data(),
+                                               static_cast<qsizetype>(dialect.caption.size())),
+                             static_cast<int>(dialect.id));
+    }
+    auto* dialectLabel = Named(new QLabel(tr(" Dialect:")), "Label4");
+    dialectLabel->setBuddy(dialectBox_);
+    auto* dialectRow = new QHBoxLayout(scriptGroup_);
+    dialectRow->addWidget(dialectLabel);
+    dialectRow->addWidget(dialectBox_, 1);
+
+    auto* groups = new QWidget;
+    auto* stack = new QVBoxLayout(groups);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(fieldNames);
+    stack->addWidget(scriptGroup_);
+    stack->addStretch(1);
+    formatPanel_ = Panel(tr("Format"), "Frame1_1", Icons::Option::Format, groups);
     return formatPanel_;
 }
 
@@ -162,6 +185,7 @@ void OptionsForm::ConnectControls() {
     connect(caseRules_, &QButtonGroup::idClicked, this, &OptionsForm::OnCaseRuleClicked);
     connect(enabledBox_, &QCheckBox::clicked, this, &OptionsForm::OnEnabledClicked);
     connect(highlightBox_, &QCheckBox::clicked, this, &OptionsForm::OnHighlightClicked);
+    connect(dialectBox_, &QComboBox::activated, this, &OptionsForm::OnDialectChosen);
     connect(fontButton_, &QPushButton::clicked, this, &OptionsForm::ChooseFont);
     connect(colorButton_, &QPushButton::clicked, this, &OptionsForm::ChooseBackColor);
     connect(okButton_, &QPushButton::clicked, this, &OptionsForm::SaveAndClose);
@@ -272,6 +296,10 @@ void OptionsForm::LoadPanel(QTreeWidgetItem* node) {
         panels_->setCurrentWidget(formatPanel_);
         suffixBox_->setText(QString::fromStdString(record.Suffix));
         ShowCaseRule(record.IsUppercase);
+        const bool sql = ScreenOfKey(key) == SQL_CODE;
+        scriptGroup_->setVisible(sql);
+        if (sql)
+            dialectBox_->setCurrentIndex(dialectBox_->findData(static_cast<int>(record.Dialect)));
     }
 }
 
@@ -292,6 +320,12 @@ void OptionsForm::OnEnabledClicked(bool checked) {
 
 void OptionsForm::OnHighlightClicked(bool checked) {
     if (config_) SelectedRecord().SynHighlight = checked ? 1 : 0;
+}
+
+void OptionsForm::OnDialectChosen(int index) {
+    if (config_) {
+        SelectedRecord().Dialect = static_cast<SqlDialectId>(dialectBox_->itemData(index).toInt());
+    }
 }
 
 void OptionsForm::ChooseFont() {

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -56,6 +57,7 @@ class OptionsForm : public QDialog {
     void OnCaseRuleClicked(int rule);
     void OnEnabledClicked(bool checked);
     void OnHighlightClicked(bool checked);
+    void OnDialectChosen(int index);
     void ChooseFont();
     void ChooseBackColor();
     void SaveAndClose();
@@ -95,6 +97,9 @@ class OptionsForm : public QDialog {
     QGroupBox* formatPanel_ = nullptr;
     QButtonGroup* caseRules_ = nullptr;
     QLineEdit* suffixBox_ = nullptr;
+    // The SQL screen's script dialect, shown for that screen only.
+    QGroupBox* scriptGroup_ = nullptr;
+    QComboBox* dialectBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "data/SqlNames.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
+#include "generator/SqlDialect.h"
 #include "generator/XMLTools.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -27,6 +28,14 @@ struct ColumnTexts {
     std::string oracleFields;
 };
 
+// One column of the SQL Server trigger's record: a piece of a T-SQL string expression whose
+// angle brackets are escaped for the command shell.
+std::string SqlServerField(const std::string& xmlName, const std::string& varcharSize,
+                           const std::string& name) {
+    return "^<" + xmlName + "^>'+convert(varchar(" + varcharSize + "),isnull(" + name +
+           ",''))+'^</" + xmlName + "^>";
+}
+
 // Element names stand inside string literals of the script (and a shell command of the SQL
 // Server trigger): as valid XML names they hold no quote, blank or shell character.
 void AddColumnTexts(ColumnTexts& texts, const ODBCField& f, bool first, int sqlRule, int xmlRule,
@@ -42,9 +51,7 @@ void AddColumnTexts(ColumnTexts& texts, const ODBCField& f, bool first, int sqlR
     texts.select += "'<" + sqlName + ">'||" + name + "||'</" + sqlName + ">'";
 
     const std::string xmlName = XmlName(f.FieldNameEx(static_cast<std::int16_t>(xmlRule)));
-    texts.sqlServerFields += "^<" + xmlName + "^>'+convert(varchar(" +
-                             std::to_string(f.FieldSize()) + "),isnull(" + name + ",''))+'^</" +
-                             xmlName + "^>";
+    texts.sqlServerFields += SqlServerField(xmlName, std::to_string(f.FieldSize()), name);
     texts.oracleFields += "  UTL_FILE.put(iFile_Handle,'<" + xmlName + ">'||" + oraChar + "||'</" +
                           xmlName + ">');" + kCrLf;
 }
@@ -60,10 +67,107 @@ std::string ScriptWord(const std::string& text) {
     return word;
 }
 
+// The table's own name, without schema or quotes.
+std::string OwnName(const ODBCTable& table) {
+    const auto parts = data::SplitFullName(table.Name());
+    return parts ? parts->back().name : table.TableName();
+}
+
 // The triggers' name: valid unquoted in both dialects for any table name.
 std::string TriggerName(const ODBCTable& table) {
-    const auto parts = data::SplitFullName(table.Name());
-    return "trg_" + ScriptWord(parts ? parts->back().name : table.TableName()) + "_xml";
+    return "trg_" + ScriptWord(OwnName(table)) + "_xml";
+}
+
+// The rows the INSERT statements are written for: the first MaxRows that were loaded.
+std::size_t RowsToWrite(const ODBCTable& table, std::size_t loaded) {
+    return table.MaxRows() > 0
+               ? std::min<std::size_t>(static_cast<std::size_t>(table.MaxRows()), loaded)
+               : 0;
+}
+
+// Runs write(i) for the rows 1 to rows as every script's row loop does: it stops after the
+// current row when the generator is deactivated, lets the host process its events, and
+// reports every 100 rows.
+template <class Write>
+void ForEachRow(const Generator& generator, std::size_t rows, Write write) {
+    for (std::size_t i = 1; i <= rows; ++i) {
+        write(i);
+        if (!generator.isActive()) break;
+        Host::DoEvents();
+        if (i % 100 == 0) {
+            generator.RaiseNotify("Generated " + std::to_string(i) + " Insert statements.");
+        }
+    }
+}
+
+// The SQL Server trigger of the classic script (entries 0 to 5 of the parameters).
+std::string SqlServerTrigger(Generator& generator, const Config& config, const ODBCTable& table,
+                             const std::string& tableName, const std::string& fields,
+                             const std::string& keyName) {
+    ResetTemplateParams(7);
+    SetTemplateParam(0, "TABLE_NAME", tableName);
+    // Part of a file name inside string literals and a shell command.
+    SetTemplateParam(1, "XML_SUFFIX", ScriptWord(config.Suffix(XML_CODE)));
+    SetTemplateParam(2, "XML_FIELDS", fields);
+    SetTemplateParam(3, "PK_NAME", keyName);
+    SetTemplateParam(4, "ALIAS", XmlName(table.Alias()));
+    SetTemplateParam(5, "TRIGGER_NAME", TriggerName(table));
+    return generator.Template().FillTemplate("\\templates\\sql\\sqlservertrigger.tpl").Text();
+}
+
+// The script in a database's own dialect: the table's selected columns with its key, the
+// SQL Server trigger where the dialect keeps it, the XML select and one INSERT per row that
+// came from the data source (made-up sample rows are no data to carry).
+std::string DialectScript(Generator& generator, const Config& config, const ODBCTable& table,
+                          const SqlDialect& dialect) {
+    const int sqlRule = config.IsUppercase(SQL_CODE);
+    const int xmlRule = config.IsUppercase(XML_CODE);
+    ScriptTable script;
+    script.name = OwnName(table);
+    script.alias = XmlName(table.Alias());
+    std::vector<int> types;
+    std::string triggerFields;
+    for (std::size_t j = 1; j <= table.Fields().Count(); ++j) {
+        const ODBCField& f = table.Fields().Item(j);
+        script.columns.push_back(
+            {f.FieldName(), XmlName(f.FieldNameEx(static_cast<std::int16_t>(sqlRule))),
+             f.ODBCType(), f.FieldSize(), f.Precision(), f.NumericScale(), f.IsNull()});
+        types.push_back(f.ODBCType());
+        if (table.PKs().Contains(f.FieldName())) script.keys.push_back(f.FieldName());
+        // varchar(max): a column's size in bytes is no length of its text.
+        if (dialect.KeepsSqlServerTrigger()) {
+            triggerFields +=
+                SqlServerField(XmlName(f.FieldNameEx(static_cast<std::int16_t>(xmlRule))), "max",
+                               dialect.Name(f.FieldName()));
+        }
+    }
+
+    std::string text = dialect.Prologue() + "\r\n" + dialect.CreateTable(script) + "\r\n";
+    if (dialect.KeepsSqlServerTrigger()) {
+        text += SqlServerTrigger(generator, config, table, dialect.Name(script.name), triggerFields,
+                                 dialect.Name(table.PKs().Item(1).FieldName()));
+        text += "\r\n-- The Oracle trigger of the classic script is left out.\r\n\r\n";
+    } else {
+        text +=
+            "-- The XML triggers of the classic script are left out: they are written for SQL "
+            "Server and Oracle.\r\n\r\n";
+    }
+    text += dialect.XmlSelect(script) + "\r\n";
+
+    const std::string start = dialect.InsertStart(script);
+    const std::size_t rows = RowsToWrite(table, std::min(table.Values().Count(), table.DataRows()));
+    text += dialect.BeginInserts();
+    ForEachRow(generator, rows, [&](std::size_t i) {
+        const ODBCTable::Row& row = table.Values().Item(i);
+        text += start;
+        for (std::size_t j = 1; j <= types.size(); ++j) {
+            if (j != 1) text += ',';
+            const ODBCField& cell = row.Item(j);
+            dialect.AppendValue(text, cell.Value(), cell.ValueIsNull(), types[j - 1]);
+        }
+        text += SqlDialect::kInsertEnd;
+    });
+    return text + dialect.EndInserts();
 }
 }  // namespace
 
@@ -96,6 +200,10 @@ std::string Generator::GenSQL() {
         throw OrvaneError("The SQL script needs a primary key column, and table " + table.Name() +
                           " has none marked");
     }
+    const SqlDialectId dialect = config.Screens().Item(std::to_string(SQL_CODE))->Dialect;
+    if (dialect != SqlDialectId::Classic) {
+        return DialectScript(*this, config, table, SqlDialect::For(dialect));
+    }
     const int sqlRule = config.IsUppercase(SQL_CODE);
     const int xmlRule = config.IsUppercase(XML_CODE);
     const auto& fields = table.Fields();
@@ -118,17 +226,14 @@ std::string Generator::GenSQL() {
     columnList += ") ";
     const std::string insertInto = "insert into " + table.Name();
 
-    const std::size_t rows = table.MaxRows() > 0
-                                 ? std::min<std::size_t>(static_cast<std::size_t>(table.MaxRows()),
-                                                         table.Values().Count())
-                                 : 0;
+    const std::size_t rows = RowsToWrite(table, table.Values().Count());
     // The statements go to a temporary file, not into a growing text; the file is deleted
     // when the cache goes out of scope, also when a row fails.
     std::string inserts;
     {
         Cache cache;
         std::string statement;
-        for (std::size_t i = 1; i <= rows; ++i) {
+        ForEachRow(*this, rows, [&](std::size_t i) {
             cache.WriteTofile(insertInto);
             const ODBCTable::Row& row = table.Values().Item(i);
             statement = columnList;
@@ -147,23 +252,13 @@ std::string Generator::GenSQL() {
             statement += ";";
             statement += kCrLf;
             cache.WriteTofile(statement);
-            if (!isActive()) break;
-            Host::DoEvents();
-            if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " Insert statements.");
-        }
+        });
         inserts = cache.GetFile();
     }
 
-    ResetTemplateParams(7);
-    SetTemplateParam(0, "TABLE_NAME", table.TableName());
-    // Part of a file name inside string literals and a shell command.
-    SetTemplateParam(1, "XML_SUFFIX", ScriptWord(config.Suffix(XML_CODE)));
-    SetTemplateParam(2, "XML_FIELDS", texts.sqlServerFields);
-    SetTemplateParam(3, "PK_NAME", table.PKs().Item(1).FieldNameSQL());
-    SetTemplateParam(4, "ALIAS", alias);
-    SetTemplateParam(5, "TRIGGER_NAME", TriggerName(table));
     const std::string sqlServer =
-        Template().FillTemplate("\\templates\\sql\\sqlservertrigger.tpl").Text();
+        SqlServerTrigger(*this, config, table, table.TableName(), texts.sqlServerFields,
+                         table.PKs().Item(1).FieldNameSQL());
 
     SetTemplateParam(2, "XML_FIELDS", texts.oracleFields);
     SetTemplateParam(3, "LONG_TABLE_NAME", table.Name());

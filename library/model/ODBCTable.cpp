@@ -52,6 +52,7 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
     fields_ = {};
     pks_ = {};
     values_ = {};
+    dataRows_ = 0;
     try {
         std::unique_ptr<data::RecordSet> records =
             objConnection->Execute(data::SelectAllFrom(name_));
@@ -72,6 +73,7 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
                 row.AddUnique(std::move(key), std::move(field));
             }
             values_.Add(std::to_string(i), std::move(row));
+            if (hasData) ++dataRows_;
             if (!records->IsEOF()) records->MoveNext();
             if (!active_) break;
             if (i % 100 == 0) {

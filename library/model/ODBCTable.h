@@ -39,6 +39,9 @@ class ORVANE_API ODBCTable {
     const std::string& Alias() const { return alias_; }
     void SetAlias(std::string alias) { alias_ = std::move(alias); }
     std::int16_t MaxRows() const { return maxRows_; }
+    // How many of the rows came from the data source; the rows after them are made up. All of
+    // them for a table built in memory.
+    std::size_t DataRows() const { return dataRows_; }
     void SetMaxRows(std::int16_t rows) { maxRows_ = rows; }
     std::string Provider() const { return {}; }
     // Sets Name without a load (tables built in memory): a full name as the tree writes it.
@@ -57,6 +60,7 @@ class ORVANE_API ODBCTable {
     std::string name_;
     std::string alias_;
     std::int16_t maxRows_ = 0;
+    std::size_t dataRows_ = static_cast<std::size_t>(-1);
     KeyedCollection<ODBCField> fields_;
     KeyedCollection<Row> values_;
     KeyedCollection<ODBCField> pks_;

@@ -163,15 +163,14 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits from position at onward; returns how many there were.
-std::size_t SkipDigits(const std::string& s, std::size_t& at) {
+std::size_t SkipDigits(std::string_view s, std::size_t& at) {
     const std::size_t from = at;
     while (at < s.size() && IsDigit(s[at])) ++at;
     return at - from;
 }
+}  // namespace
 
-// [+-] digits [. digits] [e [+-] digits], with at least one digit before the exponent: the
-// only text that may stand unquoted in a statement.
-bool IsPlainNumber(const std::string& s) {
+bool IsPlainNumber(std::string_view s) {
     std::size_t at = 0;
     if (at < s.size() && (s[at] == '+' || s[at] == '-')) ++at;
     std::size_t digits = SkipDigits(s, at);
@@ -188,6 +187,7 @@ bool IsPlainNumber(const std::string& s) {
     return at == s.size();
 }
 
+namespace {
 // The number written by exactly n digits at s[at...], or -1.
 int FixedNumber(const std::string& s, std::size_t at, std::size_t n) {
     if (at + n > s.size()) return -1;

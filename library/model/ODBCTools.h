@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -31,6 +32,10 @@ std::string MapAdoType(int typeCode);
 // "_", then the case rule (0 first upper rest lower, 1 upper, 2 lower, 3 as is, other: empty),
 // on every letter the Unicode case mapping knows.
 std::string FixName(const std::string& name, int caseRule);
+
+// [+-] digits [. digits] [e [+-] digits] with at least one digit before the exponent: a number
+// that may stand unquoted in an SQL statement.
+bool IsPlainNumber(std::string_view s);
 
 // A stored value as an SQL literal, by the class of its type code. A database null is NULL in
 // every class; an empty value is 0, NULL or '' by class. Numbers are written as they are only

@@ -8,6 +8,8 @@
 
 #include "core/Host.h"
 #include "core/LibraryFolder.h"
+#include "core/Screens.h"
+#include "core/SqlDialects.h"
 #include "settings/RegAccess.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsNumbers.h"
@@ -24,6 +26,7 @@ constexpr const char* kFontName = "Courier";
 constexpr double kFontSize = 9.0;
 constexpr std::int32_t kWhite = 16777215;
 constexpr std::int16_t kCaseUnchanged = 3;
+constexpr const char* kClassic = "classic";
 
 // The font size is a fixed-point number with four decimals.
 constexpr double kSizeScale = 10000.0;
@@ -55,7 +58,19 @@ std::int16_t FitShort(const std::string& text, std::int16_t builtIn, const std::
                                          std::numeric_limits<std::int16_t>::max(), where, errors));
 }
 
-ConfigRecord LoadRecord(RegAccess& reg, const std::string& name, std::vector<std::string>& errors) {
+// A name that is no dialect is reported, and the classic script is written instead.
+SqlDialectId LoadDialect(RegAccess& reg, const std::string& section,
+                         std::vector<std::string>& errors) {
+    const std::string text = reg.ReadLocalMachine(section, "Dialect", kClassic);
+    if (text == kNotFound) return SqlDialectId::Classic;
+    if (const auto id = SqlDialectByName(text)) return *id;
+    errors.push_back("The setting SQL\\Dialect (" + text.substr(0, 40) + ") is none of " +
+                     SqlDialectNames() + "; the classic script is written.");
+    return SqlDialectId::Classic;
+}
+
+ConfigRecord LoadRecord(RegAccess& reg, std::size_t screen, const std::string& name,
+                        std::vector<std::string>& errors) {
     ConfigRecord record;
     const std::string section = std::string(kBaseKey) + "\\" + name;
     const std::string font = section + "\\Font";
@@ -85,6 +100,7 @@ ConfigRecord LoadRecord(RegAccess& reg, const std::string& name, std::vector<std
             setting.field = FitShort(text, setting.builtIn, name + "\\" + setting.value, errors);
         }
     }
+    if (screen == SQL_CODE) record.Dialect = LoadDialect(reg, section, errors);
     return record;
 }
 
@@ -142,7 +158,7 @@ void Config::Load() {
         RegAccess reg;
         for (std::size_t i = 0; i < GenNames.size(); ++i) {
             screens_.Add(std::to_string(i),
-                         std::make_shared<ConfigRecord>(LoadRecord(reg, GenNames[i], errors)));
+                         std::make_shared<ConfigRecord>(LoadRecord(reg, i, GenNames[i], errors)));
         }
     } catch (const std::exception& error) {
         errors.push_back(error.what());
@@ -194,6 +210,9 @@ std::vector<Config::StoredText> Config::StoredTexts() const {
         texts.push_back({section, "UpperCase", std::to_string(record.IsUppercase)});
         texts.push_back({section, "SyntaxHighlight", std::to_string(record.SynHighlight)});
         texts.push_back({section, "Enabled", std::to_string(record.Enabled)});
+        if (i == SQL_CODE) {
+            texts.push_back({section, "Dialect", std::string(SqlDialectOf(record.Dialect).name)});
+        }
     }
     return texts;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/SqlDialects.h"
 #include "settings/FontSpec.h"
 
 namespace orvane {
@@ -16,6 +17,8 @@ struct ConfigRecord {
     std::int16_t IsUppercase = 0;   // name-case rule 0..3
     std::string Suffix;
     std::int16_t Enabled = 0;  // exactly 1: the screen is generated
+    // The database the SQL screen writes its script for; read and saved for that screen only.
+    SqlDialectId Dialect = SqlDialectId::Classic;
 
     bool operator==(const ConfigRecord&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -142,6 +143,26 @@ TEST_F(OptionsFormTest, SuffixesTypedUnderSeveralNodesLandInTheirOwnScreens) {
     EXPECT_EQ(Record(7).Suffix, "Net");
     EXPECT_EQ(Stored(7).Suffix, "Net");
     EXPECT_EQ(Stored(8).Suffix, "Dto");
+}
+
+TEST_F(OptionsFormTest, TheSqlScreenChoosesItsDialectWhichOkSaves) {
+    Click("f3");
+    EXPECT_FALSE(Child<QGroupBox>("Frame4")->isVisible());
+    Click("f4");
+    ASSERT_TRUE(Child<QGroupBox>("Frame4")->isVisible());
+    auto* dialects = Child<QComboBox>("cboDialect");
+    ASSERT_EQ(dialects->count(), static_cast<int>(std::size(kSqlDialects)));
+    EXPECT_EQ(dialects->currentText(), "Classic");
+    const int postgres = dialects->findText("PostgreSQL");
+    dialects->setCurrentIndex(postgres);
+    emit dialects->activated(postgres);
+    EXPECT_EQ(Record(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
+    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::Classic);
+    Click("f8");
+    Click("f4");
+    EXPECT_EQ(dialects->currentText(), "PostgreSQL");
+    Child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
 }
 
 }  // namespace

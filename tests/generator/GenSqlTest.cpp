@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Programs.h"
 #include "TableBuilder.h"
+#include "TestSupport.h"
 #include "core/Host.h"
 #include "core/OrvaneError.h"
+#include "data/ValueText.h"
 #include "generator/Generator.h"
 #include "settings/Config.h"
 #include "templates/Templates.h"
@@ -328,6 +332,106 @@ TEST_F(GenSqlTest, ToOraCharConvertsNumbersAndDatesByItsOwnCodes) {
     for (const auto& [code, expected] : cases) {
         const ODBCField field(test::MakeMeta({.name = "X_Y", .type = code}), "");
         EXPECT_EQ(generator_.ToOraChar(field), expected) << code;
+    }
+}
+
+// A column of every type kind under a name that needs quoting in every dialect, and values that
+// try each literal: extremes, special numbers, text that is no number, boolean or base64, dates
+// before 1900, a timestamp's fraction, and text of quotes, backslashes, line ends, controls,
+// sqlcmd variables and characters beyond ASCII.
+std::shared_ptr<ODBCTable> DialectTable() {
+    using namespace data;
+    const std::vector<ColumnSpec> columns = {
+        {.name = "id", .type = adInteger, .size = 4, .nullable = false, .key = true},
+        {.name = "small", .type = adSmallInt, .size = 2},
+        {.name = "tiny", .type = adTinyInt, .size = 1},
+        {.name = "big", .type = adBigInt, .size = 8},
+        {.name = "amount", .type = adNumeric, .precision = 12, .scale = 3},
+        {.name = "ratio", .type = adDouble, .size = 8},
+        {.name = "score", .type = adSingle, .size = 4},
+        {.name = "flag", .type = adBoolean, .size = 1},
+        {.name = "day", .type = adDBDate, .size = 10},
+        {.name = "clock", .type = adDBTime, .size = 8},
+        {.name = "stamp", .type = adDBTimeStamp, .size = 19},
+        {.name = "code", .type = adChar, .size = 3, .nullable = false, .key = true},
+        {.name = "note", .type = adVarWChar, .size = 200},
+        {.name = "memo", .type = adLongVarChar, .size = 2147483647},
+        {.name = "blob", .type = adLongVarBinary, .size = 2147483647},
+        {.name = "guid", .type = adGUID, .size = 36},
+        {.name = "odd \"name\" ]`x", .type = adVarChar, .size = 20},
+    };
+    std::string bytes;
+    valuetext::Base64(std::string("\x00\xff\x10", 3), bytes);
+    const std::string hostile = std::string("O'Reilly \\ back\\\\slash\r\nline\ttab $(var) -- ; ") +
+                                "/* */ \x01\x1a" + std::string(1, '\0') + " é 東京 🙂";
+    const Rows rows = {
+        {"1", "12", "3", "9223372036854775807", "12345.678", "0.1", "4.5", "1", "2024-02-29",
+         "23:59:59.5", "2024-05-06 07:08:09.123456", "ABC", "Hello", "multi", bytes,
+         "6F9619FF-8B86-D011-B42D-00C04FC964FF", "plain"},
+        {"2", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+         std::nullopt, std::nullopt, std::nullopt, std::nullopt, "NUL", std::nullopt, std::nullopt,
+         std::nullopt, std::nullopt, std::nullopt},
+        {"3", "-32768", "0", "-1", "-0.001", "INF", "-INF", "0", "1850-01-02", "00:00:00",
+         "1899-12-31", "a'b", hostile, "", "", "", "\"quoted\""},
+        {"4", "+7", "1e3", "0", "1,5", "NaN", "1e-45", "maybe", "0001-01-01", "12:00:00",
+         "2023-07-10 16:45:12", "x", "", "", "not base64!", "", ""},
+    };
+    return MakeTable("Order \"Lines\" [v2]`", "Lines", columns, rows);
+}
+
+// Each dialect's whole script for the table above, against the file that holds the script as
+// it was last read and judged right. ORVANE_UPDATE_GOLDEN=1 writes the files instead
+// (scripts/update-golden.sh).
+TEST_F(GenSqlTest, DialectsWriteTheirWholeScript) {
+    const std::string folder = test::EnvOr("ORVANE_SOURCE_DIR", ".") + "/tests/golden";
+    const bool update = test::EnvOr("ORVANE_UPDATE_GOLDEN", "0") == "1";
+    for (const SqlDialectInfo& dialect : kSqlDialects) {
+        if (dialect.id == SqlDialectId::Classic) continue;
+        SCOPED_TRACE(dialect.name);
+        config_->Screens().Item("4")->Dialect = dialect.id;
+        const std::string script = Run(DialectTable());
+        const std::string golden = folder + "/sql-" + std::string(dialect.name) + ".sql";
+        if (update) {
+            test::WriteFile(golden, script);
+            continue;
+        }
+        std::ifstream in(golden, std::ios::binary);
+        std::ostringstream expected;
+        expected << in.rdbuf();
+        if (script == expected.str()) continue;
+        const std::string actual = test::MakeTempDir("orvane-golden") + "/actual.sql";
+        test::WriteFile(actual, script);
+        ADD_FAILURE() << "the script differs from " << golden << ":\n"
+                      << test::RunProgram({"diff", "-u", golden, actual}).output;
+        std::filesystem::remove_all(std::filesystem::path(actual).parent_path());
+    }
+}
+
+TEST_F(GenSqlTest, DialectsRefuseNamesTheirShellCannotCarry) {
+    const std::vector<std::pair<std::string, std::vector<SqlDialectId>>> cases = {
+        {"line\nbreak",
+         {SqlDialectId::SQLite, SqlDialectId::PostgreSQL, SqlDialectId::MariaDB,
+          SqlDialectId::SqlServer}},
+        {"bell\a",
+         {SqlDialectId::SQLite, SqlDialectId::PostgreSQL, SqlDialectId::MariaDB,
+          SqlDialectId::SqlServer}},
+        {"cost$(x)", {SqlDialectId::SqlServer}},
+    };
+    for (const auto& [name, refusing] : cases) {
+        for (const SqlDialectInfo& dialect : kSqlDialects) {
+            config_->Screens().Item("4")->Dialect = dialect.id;
+            auto table = MakeTable("T", "A",
+                                   {{.name = "ID", .type = data::adInteger, .key = true},
+                                    {.name = name, .type = data::adVarChar}},
+                                   {{"1", "x"}});
+            const bool refused =
+                std::find(refusing.begin(), refusing.end(), dialect.id) != refusing.end();
+            if (refused) {
+                EXPECT_THROW(Run(table), OrvaneError) << dialect.name << " " << name;
+            } else {
+                EXPECT_NO_THROW(Run(table)) << dialect.name << " " << name;
+            }
+        }
     }
 }
 

@@ -130,6 +130,7 @@ TEST(Config, SaveThenLoadGivesEqualRecords) {
         record.Suffix = i == 3 ? "" : "Sfx\"\\" + std::to_string(i);
         record.Enabled = (n + 1) % 2;
     }
+    config.Screens().Item("4")->Dialect = SqlDialectId::MariaDB;
     config.Save();
     Config loaded("");
     for (std::size_t i = 0; i < 9; ++i) {
@@ -145,6 +146,38 @@ TEST(Config, SaveThenLoadGivesEqualRecords) {
     EXPECT_EQ(size.data, "8.5");
     EXPECT_EQ(reg.ReadLocalMachine(kBase + "C#\\Color", "RGB"), "2295");
     EXPECT_EQ(reg.ReadLocalMachine(kBase + "SQL", "UpperCase"), "0");
+    EXPECT_EQ(reg.ReadLocalMachine(kBase + "SQL", "Dialect"), "mariadb");
+    EXPECT_EQ(reg.ReadLocalMachine(kBase + "Java", "Dialect", "none"), "none");
+}
+
+// The SQL screen's dialect: a name in any letter case; another text is reported and gives the
+// classic script; other screens have none.
+TEST(Config, TheSqlScreensDialectIsANameOfItsOwn) {
+    const struct {
+        std::string screen;
+        std::string stored;
+        SqlDialectId dialect;
+        bool reported;
+    } cases[] = {
+        {"SQL", "PostgreSQL", SqlDialectId::PostgreSQL, false},
+        {"SQL", "sqlserver", SqlDialectId::SqlServer, false},
+        {"SQL", "oracle", SqlDialectId::Classic, true},
+        {"SQL", "", SqlDialectId::Classic, true},
+        {"Java", "sqlite", SqlDialectId::Classic, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen + " " + c.stored);
+        TempSettingsFolder folder;
+        RegAccess().WriteLocalMachine(kBase + c.screen, "Dialect", ValString, c.stored);
+        MessageCatcher catcher;
+        const Config config("");
+        EXPECT_EQ(config.Screens().Item("4")->Dialect, c.dialect);
+        EXPECT_EQ(config.Screens().Item("6")->Dialect, SqlDialectId::Classic);
+        ASSERT_EQ(catcher.messages.size(), c.reported ? 1u : 0u);
+        if (c.reported) {
+            EXPECT_NE(catcher.messages[0].text.find("SQL\\Dialect"), std::string::npos);
+        }
+    }
 }
 
 TEST(Config, StoredTextsBecomeFields) {

@@ -101,6 +101,9 @@ int GenApp::Run(const std::vector<std::string>& args) {
 
 int GenApp::Execute(const GenOptions& options) {
     auto config = std::make_shared<Config>();
+    // For this run only: the settings are not saved.
+    if (options.dialect)
+        config->Screens().Item(std::to_string(SQL_CODE))->Dialect = *options.dialect;
     if (!options.HasConnection()) throw Failure(GenerateWorkflow::NoDataSource().message);
     std::shared_ptr<data::Connection> connection = Connect(options, *config);
     const DbCatalog catalog = DbCatalog::Read(*connection);

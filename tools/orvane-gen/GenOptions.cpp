@@ -96,8 +96,9 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
             hasValue = true;
         }
         static const std::set<std::string> kValued = {
-            "--dsn",     "--driver", "--server", "--database", "--user",    "--password", "--table",
-            "--columns", "--keys",   "--rows",   "--alias",    "--screens", "--out"};
+            "--dsn",      "--driver",  "--server",  "--database", "--user",
+            "--password", "--table",   "--columns", "--keys",     "--rows",
+            "--alias",    "--screens", "--out",     "--dialect"};
         const bool flag = name == "--list" || name == "--quiet";
         if (!flag && kValued.count(name) == 0) throw UsageError("unknown option " + name);
         if (!seen.insert(name).second) throw UsageError(name + " is given more than once");
@@ -136,6 +137,12 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
             options.aliasGiven = true;
         } else if (name == "--screens") {
             options.screens = ParseScreens(value);
+        } else if (name == "--dialect") {
+            options.dialect = SqlDialectByName(value);
+            if (!options.dialect) {
+                throw UsageError("unknown dialect \"" + value + "\" (use " + SqlDialectNames() +
+                                 ")");
+            }
         } else {
             if (value.empty()) throw UsageError("--out needs a folder");
             options.outDir = value;
@@ -181,6 +188,8 @@ Generation:
   --rows N              rows of data to read, 0 to 32767 (default 10)
   --alias A             the alias (default: the table name as the desktop proposes it)
   --screens LIST        xsd,biz,dtd,xml,sql,vb,java,vbnet,csharp or all (default all)
+  --dialect NAME        the SQL script for classic, sqlite, postgresql, mariadb or sqlserver
+                        (default: the SQL screen's setting, at first classic)
   --out DIR             write one file per screen into DIR, named as Save All names them;
                         without --out exactly one screen is printed to standard output
   --quiet               no progress messages on standard error

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/SqlDialects.h"
 
 namespace orvane::gen {
 
@@ -34,8 +37,9 @@ class GenOptions {
     std::int16_t rows = 10;
     bool aliasGiven = false;
     std::string alias;
-    std::vector<int> screens;  // screen numbers in screen order, each once
-    std::string outDir;        // empty: standard output
+    std::vector<int> screens;             // screen numbers in screen order, each once
+    std::string outDir;                   // empty: standard output
+    std::optional<SqlDialectId> dialect;  // none: the SQL screen's setting
 
     // True when a data source or a driver was named.
     bool HasConnection() const { return !dsn.empty() || !driver.empty(); }
