@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "Programs.h"
+#include "Golden.h"
 #include "TableBuilder.h"
 #include "TestSupport.h"
 #include "core/Host.h"
@@ -380,30 +379,13 @@ std::shared_ptr<ODBCTable> DialectTable() {
 }
 
 // Each dialect's whole script for the table above, against the file that holds the script as
-// it was last read and judged right. ORVANE_UPDATE_GOLDEN=1 writes the files instead
-// (scripts/update-golden.sh).
+// it was last read and judged right.
 TEST_F(GenSqlTest, DialectsWriteTheirWholeScript) {
-    const std::string folder = test::EnvOr("ORVANE_SOURCE_DIR", ".") + "/tests/golden";
-    const bool update = test::EnvOr("ORVANE_UPDATE_GOLDEN", "0") == "1";
     for (const SqlDialectInfo& dialect : kSqlDialects) {
         if (dialect.id == SqlDialectId::Classic) continue;
         SCOPED_TRACE(dialect.name);
         config_->Screens().Item("4")->Dialect = dialect.id;
-        const std::string script = Run(DialectTable());
-        const std::string golden = folder + "/sql-" + std::string(dialect.name) + ".sql";
-        if (update) {
-            test::WriteFile(golden, script);
-            continue;
-        }
-        std::ifstream in(golden, std::ios::binary);
-        std::ostringstream expected;
-        expected << in.rdbuf();
-        if (script == expected.str()) continue;
-        const std::string actual = test::MakeTempDir("orvane-golden") + "/actual.sql";
-        test::WriteFile(actual, script);
-        ADD_FAILURE() << "the script differs from " << golden << ":\n"
-                      << test::RunProgram({"diff", "-u", golden, actual}).output;
-        std::filesystem::remove_all(std::filesystem::path(actual).parent_path());
+        test::expectGolden("sql-" + std::string(dialect.name) + ".sql", Run(DialectTable()));
     }
 }
 

@@ -193,7 +193,7 @@ test::RunResult RunShell(const std::string& command) {
 
 void MustRun(const std::string& command) {
     const test::RunResult result = RunShell(command);
-    ASSERT_EQ(result.status, 0) << command << "\n" << result.output;
+    ASSERT_EQ(result.status, 0) << command << "\n" << result.out;
 }
 
 std::vector<Engine> Engines() {
@@ -283,8 +283,8 @@ std::vector<std::vector<std::optional<std::string>>> RoundTripRows() {
         "x\n.quit\n\\q\nGO\n:exit\ndelimiter //\n\\. /etc/passwd\n$(name) -- ; /* */ '";
     const std::string slashes = "O'Reilly \\ back\\\\slash \\' \\n \\0 \\Z \"q\" \r\nend\ttab";
     return {
-        {"1", "12", "9223372036854775807", "12345.678", "0.1", "4.5", "1", "2024-02-29",
-         "23:59:59", "2024-05-06 07:08:09.123456", "ABC", "Hello", "multi", someBytes, "plain"},
+        {"1", "12", "9223372036854775807", "12345.678", "0.1", "4.5", "1", "2024-02-29", "23:59:59",
+         "2024-05-06 07:08:09.123456", "ABC", "Hello", "multi", someBytes, "plain"},
         {"2", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
          std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
          std::nullopt, std::nullopt},
@@ -386,7 +386,7 @@ TEST_P(DialectRoundTrip, ItsOwnShellRebuildsTheTableExactly) {
     data::Connection target;
     target.Open(engine.create(targetDb));
     const test::RunResult run = RunShell(engine.shell(targetDb, file));
-    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.status, 0) << run.out;
     const auto copy = LoadRoundTripTable(target, engine.schema);
     ASSERT_EQ(copy->Values().Count(), table->Values().Count());
     EXPECT_EQ(copy->DataRows(), rows.size());
@@ -426,7 +426,7 @@ TEST_P(DialectRoundTrip, ItsOwnShellRebuildsTheTableExactly) {
     const std::string xmlFile = std::filesystem::path(file).parent_path().string() + "/rows.xml";
     test::WriteFile(xmlFile, document + "</rows>");
     const test::RunResult lint = test::RunProgram({"xmllint", "--noout", xmlFile});
-    EXPECT_EQ(lint.status, 0) << lint.output;
+    EXPECT_EQ(lint.status, 0) << lint.out;
 
     source.Close();
     target.Close();
