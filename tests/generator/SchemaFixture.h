@@ -4,10 +4,10 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "generator/Generator.h"
 #include "settings/Config.h"
+#include "templates/Templates.h"
 
 namespace orvane::test {
 
@@ -16,14 +16,14 @@ namespace orvane::test {
 class SchemaFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        config_ = std::make_shared<Config>();
         for (int screen = 0; screen <= 8; ++screen) {
-            ConfigRecord& record = *config_->Screens().Item(std::to_string(screen));
+            ConfigRecord& record = Screen(screen);
             record.IsUppercase = 3;
             record.Suffix.clear();
             record.Enabled = 1;
         }
         generator_.SetCurrentConfig(config_);
+        generator_.Activate();
     }
 
     ConfigRecord& Screen(int screen) { return *config_->Screens().Item(std::to_string(screen)); }
@@ -33,12 +33,17 @@ class SchemaFixture : public ::testing::Test {
         return generator_.Generate(screen);
     }
 
-    std::shared_ptr<Config> config_;
+    // The text with the creator (the login name) as {CREATED}, so it reads the same anywhere.
+    static std::string Portable(std::string text) {
+        static const std::string created = CreatedByText();
+        for (std::size_t at = text.find(created); at != std::string::npos;
+             at = text.find(created, at))
+            text.replace(at, created.size(), "{CREATED}");
+        return text;
+    }
+
+    std::shared_ptr<Config> config_ = std::make_shared<Config>();
     Generator generator_;
 };
-
-// Expected texts are written with "~" for a tab and a plain line break for CR LF;
-// "{CREATED}" stands for the creator text of the comment lines.
-std::string Expand(std::string_view pattern);
 
 }  // namespace orvane::test

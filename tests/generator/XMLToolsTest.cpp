@@ -4,27 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "TableBuilder.h"
 #include "generator/XMLTools.h"
-#include "model/ODBCField.h"
 #include "templates/Templates.h"
 
 namespace orvane {
 namespace {
-
-TEST(XMLTools, TagsAndIndent) {
-    EXPECT_EQ(Indent(-1), "");
-    EXPECT_EQ(Indent(0), "");
-    EXPECT_EQ(Indent(3), "\t\t\t");
-    EXPECT_EQ(OpenTag("Orders", 0), "<Orders>");
-    EXPECT_EQ(OpenTag("ID", 2), "\t\t<ID>");
-    EXPECT_EQ(CloseTag("ID", 0), "</ID>\r\n");
-    EXPECT_EQ(CloseTag("Orders", 1), "\t</Orders>\r\n");
-    EXPECT_EQ(CloseTag("ID", -1), "</ID>");
-    const std::string declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-    EXPECT_EQ(declaration.size(), 38u);
-    EXPECT_EQ(AddXmlDeclaration("body"), declaration + "\r\nbody");
-}
 
 TEST(XMLTools, CommentHeaderNamesTheUser) {
     EXPECT_EQ(CommentHeader("XML"), "<!-- XML Created by " + GetLoginName() + " -->\r\n");
@@ -32,13 +16,6 @@ TEST(XMLTools, CommentHeaderNamesTheUser) {
     const std::string header = CommentHeader("a--b");
     EXPECT_EQ(header.substr(0, 12), "<!-- a- -b C");
     EXPECT_EQ(header.find("--", 4), header.size() - 5);
-}
-
-TEST(XMLTools, MinOccursFollowsNullability) {
-    ODBCField nullable(test::MakeMeta({.name = "A", .nullable = true}), "");
-    ODBCField required(test::MakeMeta({.name = "B", .nullable = false}), "");
-    EXPECT_EQ(MinOccurs(nullable), "0");
-    EXPECT_EQ(MinOccurs(required), "1");
 }
 
 TEST(XMLTools, EscapeXmlText) {
