@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <string>
 #include <vector>
 
+#include "Golden.h"
 #include "TempSettingsFolder.h"
 #include "core/Host.h"
 #include "settings/Config.h"
@@ -62,68 +64,53 @@ TEST(LeadingNumber, TakesTheNumberATextBeginsWithWhateverTheLocale) {
     std::setlocale(LC_ALL, before.c_str());
 }
 
-// Each stored text as the one setting there is: that screen's field, the others built in.
+std::string Described(const ConfigRecord& r) {
+    return r.Font.name + " " + std::to_string(r.Font.size) + ", color " + std::to_string(r.color) +
+           ", highlight " + std::to_string(r.SynHighlight) + ", case " +
+           std::to_string(r.IsUppercase) + ", suffix \"" + r.Suffix + "\", enabled " +
+           std::to_string(r.Enabled) + ", dialect " + std::to_string(static_cast<int>(r.Dialect));
+}
+
+// Each stored text as the only setting there is: the screens it changes, and any message.
 TEST(Config, StoredTextsBecomeFieldsOrAreReported) {
-    const struct {
-        std::string section;
-        const char* value;
-        std::string stored;
-        std::size_t screen;
-        void (*expect)(ConfigRecord&);
-        const char* reported = nullptr;  // how the message begins
-    } cases[] = {
-        {"Java\\Font", "Size", "10.5", JAVA_CODE, [](ConfigRecord& r) { r.Font.size = 10.5; }},
-        {"Java\\Font", "Size", "large", JAVA_CODE, [](ConfigRecord& r) { r.Font.size = 0; }},
-        {"Java\\Font", "Size", "12.34567", JAVA_CODE,
-         [](ConfigRecord& r) { r.Font.size = 12.3457; }},
-        {"Java\\Font", "Name", "Mono", JAVA_CODE, [](ConfigRecord& r) { r.Font.name = "Mono"; }},
-        {"Java\\Color", "RGB", "255", JAVA_CODE, [](ConfigRecord& r) { r.color = 255; }},
-        {"Java\\Color", "RGB", "65280.5", JAVA_CODE, [](ConfigRecord& r) { r.color = 65280; }},
-        {"Java", "UpperCase", "Not Found", JAVA_CODE, [](ConfigRecord& r) { r.IsUppercase = 0; }},
-        {"Java", "UpperCase", "2", JAVA_CODE, [](ConfigRecord& r) { r.IsUppercase = 2; }},
-        {"Java", "UpperCase", "", JAVA_CODE, [](ConfigRecord& r) { r.IsUppercase = 0; }},
-        {"Java", "SyntaxHighlight", "1", JAVA_CODE, [](ConfigRecord& r) { r.SynHighlight = 1; }},
-        {"Java", "Enabled", "1.5", JAVA_CODE, [](ConfigRecord& r) { r.Enabled = 2; }},
-        {"Java", "Enabled", " 1 ", JAVA_CODE, [](ConfigRecord& r) { r.Enabled = 1; }},
-        {"Java", "Suffix", "Row", JAVA_CODE, [](ConfigRecord& r) { r.Suffix = "Row"; }},
-        {"XML Data\\Color", "RGB", "99999999999", XML_CODE, [](ConfigRecord&) {},
-         "Overflow: the setting XML Data\\Color\\RGB (99999999999)"},
-        {"XML Data", "Enabled", "70000", XML_CODE, [](ConfigRecord&) {},
-         "Overflow: the setting XML Data\\Enabled (70000)"},
-        // The SQL screen's dialect: a name in any letter case; other screens have none.
-        {"SQL", "Dialect", "PostgreSQL", SQL_CODE,
-         [](ConfigRecord& r) { r.Dialect = SqlDialectId::PostgreSQL; }},
-        {"SQL", "Dialect", "sqlserver", SQL_CODE,
-         [](ConfigRecord& r) { r.Dialect = SqlDialectId::SqlServer; }},
-        {"SQL", "Dialect", "oracle", SQL_CODE, [](ConfigRecord&) {},
-         "The setting SQL\\Dialect (oracle)"},
-        {"SQL", "Dialect", "", SQL_CODE, [](ConfigRecord&) {}, "The setting SQL\\Dialect ()"},
-        {"Java", "Dialect", "sqlite", JAVA_CODE, [](ConfigRecord&) {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.section + "\\" + c.value + " = " + c.stored);
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"Java\\Font", "Size", "10.5"},
+        {"Java\\Font", "Size", "large"},
+        {"Java\\Font", "Size", "12.34567"},
+        {"Java\\Font", "Name", "Mono"},
+        {"Java\\Color", "RGB", "255"},
+        {"Java\\Color", "RGB", "65280.5"},
+        {"Java", "UpperCase", "Not Found"},
+        {"Java", "UpperCase", "2"},
+        {"Java", "UpperCase", ""},
+        {"Java", "SyntaxHighlight", "1"},
+        {"Java", "Enabled", "1.5"},
+        {"Java", "Enabled", " 1 "},
+        {"Java", "Suffix", "Row"},
+        {"XML Data\\Color", "RGB", "99999999999"},
+        {"XML Data", "Enabled", "70000"},
+        {"SQL", "Dialect", "PostgreSQL"},
+        {"SQL", "Dialect", "sqlserver"},
+        {"SQL", "Dialect", "oracle"},
+        {"SQL", "Dialect", ""},
+        {"Java", "Dialect", "sqlite"}};
+    std::string log;
+    for (const auto& [section, value, stored] : cases) {
         TempSettingsFolder folder;
-        RegAccess().WriteLocalMachine(kBase + c.section, c.value, ValString, c.stored);
+        RegAccess().WriteLocalMachine(kBase + section, value, ValString, stored);
         MessageCatcher catcher;
         const Config config("");
+        log += section + "\\" + value + " = \"" + stored + "\"\n";
         for (const auto& [key, record] : config.Screens()) {
-            ConfigRecord expected = BuiltIn();
-            if (key == std::to_string(c.screen)) c.expect(expected);
-            EXPECT_EQ(*record, expected) << key;
+            if (*record == BuiltIn()) continue;
+            log += "  " + config.GenNames[std::stoul(key)] + ": " + Described(*record) + "\n";
         }
-        ASSERT_EQ(catcher.messages.size(), c.reported ? 1u : 0u);
-        if (c.reported) {
-            const Message& message = catcher.messages[0];
-            EXPECT_EQ(
-                message.text.rfind(
-                    std::string("Unable to initialize Orvane library Configuration:") + c.reported,
-                    0),
-                0u)
-                << message.text;
-            EXPECT_EQ(message.style, MsgNone);
-            EXPECT_EQ(message.title, "OrvaneLib");
+        for (const Message& message : catcher.messages) {
+            log += "  message (" + std::to_string(message.style) + ", " + message.title +
+                   "): " + message.text + "\n";
         }
     }
+    test::expectGolden("config-stored-texts.txt", log);
 }
 
 TEST(Config, SaveThenLoadGivesEqualRecords) {
@@ -161,55 +148,43 @@ TEST(Config, SaveThenLoadGivesEqualRecords) {
     EXPECT_EQ(loaded.GetInstance()->Suffix(5), "Later");
 }
 
-void ExpectShippedDefaults(const Config& config) {
-    for (const auto& [key, record] : config.Screens()) {
-        ConfigRecord expected;
-        expected.Font = FontSpec{"DejaVu Sans Mono", 10.0};
-        expected.color = 16777215;
-        expected.SynHighlight = expected.Enabled = 1;
-        expected.IsUppercase = 3;
-        EXPECT_EQ(*record, expected) << key;
+// The shipped defaults go into an empty or damaged store only, and once; without them the
+// built-in values hold and nothing is written.
+TEST(Config, ShippedDefaultsFillOnlyAnEmptyOrDamagedStore) {
+    const std::string mine = "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\" +
+                             kBase + "XML Schema]\n\"Suffix\"=\"Mine\"\n";
+    const struct {
+        const char* what;
+        std::string store;
+        std::string defaults;
+    } cases[] = {
+        {"no defaults file", "", ""},
+        {"missing defaults file", "", "missing.reg"},
+        {"broken defaults file", "", "broken.reg"},
+        {"shipped defaults, empty store", "", Config::DefaultsFile()},
+        {"shipped defaults, damaged store", "\x01 not a settings file", Config::DefaultsFile()},
+        {"shipped defaults, a suffix of the user's", mine, Config::DefaultsFile()}};
+    std::string log;
+    for (const auto& c : cases) {
+        TempSettingsFolder folder;
+        folder.WriteFile("broken.reg", "nonsense\n[elsewhere]\n");
+        if (!c.store.empty()) folder.WriteFile("machine.reg", c.store);
+        MessageCatcher catcher;
+        const Config config(c.defaults.empty() || c.defaults[0] == '/' ? c.defaults
+                                                                       : folder.Path(c.defaults));
+        log += std::string(c.what) + ": " + std::to_string(catcher.messages.size()) + " messages\n";
+        for (const auto& [key, record] : config.Screens()) {
+            log += "  " + config.GenNames[std::stoul(key)] + ": " + Described(*record) + "\n";
+        }
+        // What the next start finds in the store.
+        log += "  files:";
+        for (const std::string& name : folder.FilesStartingWith("machine.reg")) {
+            log += " " + name.substr(0, name.find('-'));
+        }
+        log += "\n  stored SQL font: " + RegAccess().ReadLocalMachine(kBase + "SQL\\Font", "Name") +
+               "\n";
     }
-}
-
-TEST(Config, FirstStartImportsTheShippedDefaults) {
-    TempSettingsFolder folder;
-    MessageCatcher catcher;
-    ExpectShippedDefaults(Config());
-    EXPECT_TRUE(catcher.messages.empty());
-    // Imported into the store, so the next start reads them from there.
-    EXPECT_EQ(RegAccess().ReadLocalMachine(kBase + "SQL\\Font", "Name"), "DejaVu Sans Mono");
-    ExpectShippedDefaults(Config(""));
-}
-
-TEST(Config, DefaultsDoNotOverrideAnythingUnderTheBaseKey) {
-    TempSettingsFolder folder;
-    RegAccess().WriteLocalMachine(kBase + "XML Schema", "Suffix", ValString, std::string("Mine"));
-    const Config config(Config::DefaultsFile());
-    ConfigRecord expected = BuiltIn();
-    EXPECT_EQ(*config.Screens().Item("1"), expected);
-    expected.Suffix = "Mine";
-    EXPECT_EQ(*config.Screens().Item("0"), expected);
-}
-
-TEST(Config, DefaultsReplaceADamagedStoreWhichIsKeptAside) {
-    TempSettingsFolder folder;
-    folder.WriteFile("machine.reg", "\x01\x02 not a settings file \xff");
-    ExpectShippedDefaults(Config(Config::DefaultsFile()));
-    EXPECT_EQ(folder.FilesStartingWith("machine.reg.damaged-").size(), 1u);
-}
-
-TEST(Config, NoOrABrokenDefaultsFileLeavesTheBuiltInValuesAndWritesNothing) {
-    TempSettingsFolder folder;
-    folder.WriteFile("broken.reg", "nonsense\n[elsewhere]\n");
-    MessageCatcher catcher;
-    for (const std::string& defaults :
-         {std::string(), folder.Path("missing.reg"), folder.Path("broken.reg")}) {
-        const Config config(defaults);
-        for (const auto& [key, record] : config.Screens()) EXPECT_EQ(*record, BuiltIn()) << key;
-    }
-    EXPECT_TRUE(catcher.messages.empty());
-    EXPECT_TRUE(folder.FilesStartingWith("machine.reg").empty());
+    test::expectGolden("config-defaults.txt", log);
 }
 
 }  // namespace

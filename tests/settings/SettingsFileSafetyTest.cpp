@@ -292,5 +292,29 @@ TEST(SettingsFileSafety, WritesMakeAMissingSettingsFolderOrAreLostQuietly) {
     EXPECT_TRUE(fs::is_regular_file(folder.Path("not/yet/there/machine.reg")));
 }
 
+TEST(SettingsFileSafety, TheFolderFollowsTheEnvironment) {
+    const struct {
+        const char* configDir;
+        const char* xdg;
+        std::string expected;
+    } cases[] = {{"/tmp/own", "/tmp/xdg", "/tmp/own"},
+                 {"", "/tmp/xdg", "/tmp/xdg/orvane"},
+                 {nullptr, "/tmp/xdg", "/tmp/xdg/orvane"},
+                 {nullptr, "relative", "/tmp/home/.config/orvane"},
+                 {nullptr, nullptr, "/tmp/home/.config/orvane"}};
+    for (const auto& c : cases) {
+        // In a child, whose environment goes with it.
+        EXPECT_EQ(WaitFor(Spawn([&c] {
+                      setenv("HOME", "/tmp/home", 1);
+                      c.configDir ? setenv("ORVANE_CONFIG_DIR", c.configDir, 1)
+                                  : unsetenv("ORVANE_CONFIG_DIR");
+                      c.xdg ? setenv("XDG_CONFIG_HOME", c.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+                      _exit(RegAccess::SettingsFolder() == c.expected ? 0 : 1);
+                  })),
+                  0)
+            << c.expected;
+    }
+}
+
 }  // namespace
 }  // namespace orvane
