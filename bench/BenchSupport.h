@@ -1,17 +1,29 @@
 #pragma once
 
 // What the benchmark programs share: a measurement in a child process of its own (so its peak
-// memory is its own), shell quoting, and the test environment they run against.
+// memory is its own), a whole program timed as a process, shell quoting, and the test
+// environment they run against.
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace bench {
 
@@ -47,6 +59,65 @@ inline ChildRun InChild(const std::function<std::string()>& work) {
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     run.peakKb = usage.ru_maxrss;
+    return run;
+}
+
+struct ProcessRun {
+    bool ok = false;  // exited with status 0 within the time allowed
+    bool timedOut = false;
+    double seconds = 0;     // wall time from start to exit
+    double cpuSeconds = 0;  // user + system time of the process
+    long peakKb = 0;        // the process's peak resident memory
+    std::string error;      // the end of what it wrote to standard error, when it failed
+};
+
+// Runs a program (found in PATH) with standard output to outPath and standard error to
+// errPath; kills it after timeoutSeconds.
+inline ProcessRun RunProcess(const std::vector<std::string>& args, const std::string& outPath,
+                             const std::string& errPath, double timeoutSeconds) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ProcessRun run;
+    if (spawned != 0) {
+        run.error = "cannot start " + args[0];
+        return run;
+    }
+    // A pidfd turns "exited or timed out" into one poll without a sleep loop.
+    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd >= 0) {
+        pollfd wait{pidfd, POLLIN, 0};
+        if (poll(&wait, 1, static_cast<int>(timeoutSeconds * 1000)) == 0) {
+            kill(pid, SIGKILL);
+            run.timedOut = true;
+        }
+        close(pidfd);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.peakKb = usage.ru_maxrss;
+    const auto time = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    run.cpuSeconds = time(usage.ru_utime) + time(usage.ru_stime);
+    run.ok = !run.timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!run.ok && !run.timedOut) {
+        std::ifstream err(errPath);
+        std::string text((std::istreambuf_iterator<char>(err)), {});
+        while (!text.empty() && text.back() == '\n') text.pop_back();
+        run.error = text.substr(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+        if (run.error.empty()) run.error = args[0] + " failed";
+    }
     return run;
 }
 
