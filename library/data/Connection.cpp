@@ -164,27 +164,32 @@ class Connection::Impl {
 
     std::unique_ptr<RecordSet> Columns(const std::string& catalog, const std::string& schema,
                                        const std::string& table) {
-        const OdbcSession& current = Session();
-        OdbcHandle statement = current.NewStatement();
-        const std::string& escape = current.PatternEscape();
-        std::string schemaPattern = EscapePattern(schema, escape);
-        std::string tablePattern = EscapePattern(table, escape);
+        const std::string& escape = Session().PatternEscape();
+        // Columns 1 to 3 of SQLColumns: catalogue, schema and table name.
+        std::vector<RecordSet::Impl::RowFilter> filters;
+        if (!catalog.empty()) filters.push_back({0, catalog});
+        if (!schema.empty()) filters.push_back({1, schema});
+        if (!table.empty()) filters.push_back({2, table});
+        return ColumnsMatching(catalog, EscapePattern(schema, escape), EscapePattern(table, escape),
+                               std::move(filters), "Reading the columns of " + table + " failed");
+    }
+
+    // SQLColumns over search patterns (empty: no restriction).
+    std::unique_ptr<RecordSet> ColumnsMatching(std::string catalog, std::string schemaPattern,
+                                               std::string tablePattern,
+                                               std::vector<RecordSet::Impl::RowFilter> filters,
+                                               const std::string& failure) {
+        OdbcHandle statement = Session().NewStatement();
         auto text = [](std::string& s) {
             return s.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(s.data());
         };
         auto length = [](const std::string& s) {
             return s.empty() ? SQLSMALLINT{0} : static_cast<SQLSMALLINT>(s.size());
         };
-        std::string catalogArg = catalog;
         statement.Check(
-            SQLColumns(statement.Get(), text(catalogArg), length(catalogArg), text(schemaPattern),
+            SQLColumns(statement.Get(), text(catalog), length(catalog), text(schemaPattern),
                        length(schemaPattern), text(tablePattern), length(tablePattern), nullptr, 0),
-            "Reading the columns of " + table + " failed");
-        // Columns 1 to 3 of SQLColumns: catalogue, schema and table name.
-        std::vector<RecordSet::Impl::RowFilter> filters;
-        if (!catalog.empty()) filters.push_back({0, catalog});
-        if (!schema.empty()) filters.push_back({1, schema});
-        if (!table.empty()) filters.push_back({2, table});
+            failure);
         return MakeRecordSet(std::move(statement), true, {}, std::move(filters));
     }
 
@@ -332,6 +337,22 @@ std::unique_ptr<RecordSet> Connection::OpenSchemaColumns(const std::string& cata
                                                          const std::string& schema,
                                                          const std::string& table) {
     return impl_->Columns(catalog, schema, table);
+}
+
+std::unique_ptr<RecordSet> Connection::OpenSchemaAllColumns() {
+    const OdbcSession& session = impl_->Session();
+    const char* query = session.Quirks().AllColumnsQuery();
+    if (query == nullptr) {
+        const char* schemas = session.Quirks().TablesSchemaPattern();
+        return impl_->ColumnsMatching({}, schemas != nullptr ? schemas : "", "%", {},
+                                      "Reading the columns of all tables failed");
+    }
+    OdbcHandle statement = session.NewStatement();
+    std::string text = query;
+    statement.Check(SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                  static_cast<SQLINTEGER>(text.size())),
+                    "Reading the columns of all tables failed");
+    return impl_->MakeRecordSet(std::move(statement), true, {}, {});
 }
 
 std::vector<DataSourceInfo> ListDataSources() {

@@ -53,6 +53,9 @@ class ORVANE_API Connection {
     std::unique_ptr<RecordSet> OpenSchemaColumns(const std::string& catalog,
                                                  const std::string& schema,
                                                  const std::string& table);
+    // One row per column of every table and view, with TABLE_SCHEMA, TABLE_NAME and
+    // COLUMN_NAME, each table's columns together and in order: the whole catalogue in one query.
+    std::unique_ptr<RecordSet> OpenSchemaAllColumns();
 
   private:
     std::unique_ptr<Impl> impl_;

@@ -135,6 +135,27 @@ const char* DriverQuirks::TablesSchemaPattern() const {
     return driver_ == Driver::PostgreSQL ? "%" : nullptr;
 }
 
+// Both drivers answer SQLColumns for all tables slowly: SQLite's runs a schema scan per table
+// (quadratic in the number of tables), psqlODBC's query costs seconds for 50 000 tables.
+const char* DriverQuirks::AllColumnsQuery() const {
+    switch (driver_) {
+        case Driver::SQLite:
+            return "select '' as \"TABLE_SCHEM\", m.name as \"TABLE_NAME\", p.name as "
+                   "\"COLUMN_NAME\" from sqlite_master m join pragma_table_info(m.name) p "
+                   "where m.type in ('table', 'view')";
+        case Driver::PostgreSQL:
+            return "select n.nspname as \"TABLE_SCHEM\", c.relname as \"TABLE_NAME\", "
+                   "a.attname as \"COLUMN_NAME\" from pg_catalog.pg_attribute a "
+                   "join pg_catalog.pg_class c on c.oid = a.attrelid "
+                   "join pg_catalog.pg_namespace n on n.oid = c.relnamespace "
+                   "where a.attnum > 0 and not a.attisdropped "
+                   "and c.relkind in ('r', 'v', 'm', 'f', 'p') order by a.attrelid, a.attnum";
+        case Driver::Generic:
+            break;
+    }
+    return nullptr;
+}
+
 const char* DriverQuirks::TablesTypes() const {
     return driver_ == Driver::PostgreSQL ? "TABLE,VIEW,SYSTEM TABLE,MATVIEW,FOREIGN TABLE"
                                          : nullptr;

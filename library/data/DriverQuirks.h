@@ -70,6 +70,10 @@ class DriverQuirks {
     // SQLTables arguments that list every table, view and system table; null means NULL.
     const char* TablesSchemaPattern() const;
     const char* TablesTypes() const;
+    // A query of the system catalogue that lists the columns of every table and view at once
+    // (TABLE_SCHEM, TABLE_NAME, COLUMN_NAME, each table's columns in order); null where
+    // SQLColumns with patterns does that well enough.
+    const char* AllColumnsQuery() const;
     // Whether catalogue calls honour the driver's search-pattern escape.
     bool HonoursPatternEscape() const { return driver_ != Driver::SQLite; }
 

@@ -3,7 +3,8 @@
 #include <array>
 #include <exception>
 #include <optional>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "core/OrvaneError.h"
@@ -29,10 +30,17 @@ std::optional<std::size_t> FolderOf(const std::string& tableType) {
     return std::nullopt;
 }
 
-std::string TextOf(const data::RecordSet& records, const char* column) {
-    const data::DbField& field = records.Field(std::string_view(column));
+std::string TextOf(const data::DbField& field) {
     return field.IsNull() ? std::string() : field.Value();
 }
+
+// A table of the catalogue's list, before its columns are known.
+struct Listed {
+    std::size_t folder;
+    std::string fullName;
+    std::string schema;
+    std::string tableName;
+};
 
 // The table's columns in the source's order. An empty list means the source reported none;
 // a failed query leaves the table without columns but keeps it.
@@ -40,6 +48,41 @@ struct ColumnList {
     bool failed = false;
     std::vector<std::string> names;
 };
+
+// Schema and table name as one key.
+std::string TableKeyOf(const std::string& schema, const std::string& tableName) {
+    return std::to_string(schema.size()) + ':' + schema + tableName;
+}
+
+using ColumnIndex = std::unordered_map<std::string, std::vector<std::string>>;
+
+// Every table's columns from one query; nothing when the source cannot answer it, so that the
+// tables are asked one by one.
+std::optional<ColumnIndex> ReadAllColumns(data::Connection& connection,
+                                          const std::function<void()>& tableDone) {
+    try {
+        std::unique_ptr<data::RecordSet> rows = connection.OpenSchemaAllColumns();
+        if (!rows) return std::nullopt;
+        const data::DbField& schema = rows->Field(std::string_view("TABLE_SCHEMA"));
+        const data::DbField& table = rows->Field(std::string_view("TABLE_NAME"));
+        const data::DbField& column = rows->Field(std::string_view("COLUMN_NAME"));
+        ColumnIndex index;
+        std::vector<std::string>* current = nullptr;
+        std::string currentKey;
+        for (; !rows->IsEOF(); rows->MoveNext()) {
+            std::string key = TableKeyOf(TextOf(schema), TextOf(table));
+            if (current == nullptr || key != currentKey) {
+                current = &index[key];
+                currentKey = std::move(key);
+                if (tableDone) tableDone();
+            }
+            current->push_back(TextOf(column));
+        }
+        return index;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
 
 ColumnList ReadColumns(data::Connection& connection, const std::string& schema,
                        const std::string& tableName) {
@@ -51,9 +94,8 @@ ColumnList ReadColumns(data::Connection& connection, const std::string& schema,
             list.failed = true;
             return list;
         }
-        for (; !columns->IsEOF(); columns->MoveNext()) {
-            list.names.push_back(TextOf(*columns, "COLUMN_NAME"));
-        }
+        const data::DbField& name = columns->Field(std::string_view("COLUMN_NAME"));
+        for (; !columns->IsEOF(); columns->MoveNext()) list.names.push_back(TextOf(name));
     } catch (const std::exception&) {
         list.failed = true;
         list.names.clear();
@@ -77,23 +119,45 @@ DbCatalog DbCatalog::Read(data::Connection& connection,
     if (!tables) throw OrvaneError("The data source returned no table list.");
     for (const auto& folder : kFolders) catalog.folders.push_back(Folder{folder.second, {}});
 
-    // Full names already shown: the tree's keys must stay unique.
-    std::set<std::string> shown;
-    std::size_t count = 0;
+    std::vector<Listed> listed;
+    const data::DbField& nameField = tables->Field(std::string_view("TABLE_NAME"));
+    const data::DbField& schemaField = tables->Field(std::string_view("TABLE_SCHEMA"));
+    const data::DbField& typeField = tables->Field(std::string_view("TABLE_TYPE"));
     for (; !tables->IsEOF(); tables->MoveNext()) {
-        const std::string tableName = TextOf(*tables, "TABLE_NAME");
-        const std::string schema = TextOf(*tables, "TABLE_SCHEMA");
-        const std::string fullName = FullName(tableName, schema, quoting);
-        const std::optional<std::size_t> folder = FolderOf(TextOf(*tables, "TABLE_TYPE"));
-        if (folder && shown.count(fullName) == 0) {
-            ColumnList columns = ReadColumns(connection, schema, tableName);
-            if (columns.failed || !columns.names.empty()) {
-                catalog.folders[*folder].tables.push_back(
-                    Table{fullName, std::move(columns.names)});
-                shown.insert(fullName);
-            }
+        const std::optional<std::size_t> folder = FolderOf(TextOf(typeField));
+        if (!folder) continue;
+        std::string tableName = TextOf(nameField);
+        std::string schema = TextOf(schemaField);
+        std::string fullName = FullName(tableName, schema, quoting);
+        listed.push_back({*folder, std::move(fullName), std::move(schema), std::move(tableName)});
+    }
+    tables.reset();
+
+    // Columns in bulk: a constant number of queries however many tables there are.
+    std::size_t done = 0;
+    const auto tableDone = [&] {
+        if (progress) progress(++done);
+    };
+    std::optional<ColumnIndex> index = ReadAllColumns(connection, tableDone);
+    // Full names already shown: the tree's keys must stay unique.
+    std::unordered_set<std::string> shown;
+    for (Listed& table : listed) {
+        if (shown.count(table.fullName) != 0) continue;
+        ColumnList columns;
+        const auto found = index ? index->find(TableKeyOf(table.schema, table.tableName))
+                                 : std::optional<ColumnIndex::iterator>();
+        if (found && *found != index->end()) {
+            columns.names = std::move((*found)->second);
+        } else {
+            // Not in the bulk answer: a table without columns, or one the bulk query skips.
+            columns = ReadColumns(connection, table.schema, table.tableName);
+            tableDone();
         }
-        if (progress) progress(++count);
+        if (columns.failed || !columns.names.empty()) {
+            shown.insert(table.fullName);
+            catalog.folders[table.folder].tables.push_back(
+                Table{std::move(table.fullName), std::move(columns.names)});
+        }
     }
     return catalog;
 }

@@ -30,8 +30,10 @@ class ORVANE_API DbCatalog {
         std::vector<Table> tables;
     };
 
-    // Reads the catalogue. Throws when the table list cannot be read. progress(n) is called
-    // after each table (the desktop lets window events run there).
+    // Reads the catalogue: the table list, then the columns of all tables in one query (one
+    // query per table only where the source cannot answer that one). Throws when the table
+    // list cannot be read. progress(n) is called after the columns of each table are read, n
+    // counting them (the desktop lets window events run there).
     static DbCatalog Read(data::Connection& connection,
                           const std::function<void(std::size_t)>& progress = {});
 

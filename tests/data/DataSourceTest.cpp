@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -127,6 +128,20 @@ TEST_P(DataSourceTest, ReadsTheWholeSampleAsTheGoldenFileShows) {
             out << " " << rows->Field("TABLE_NAME").Value() << "."
                 << rows->Field("COLUMN_NAME").Value();
         out << "\n";
+    }
+    // The whole catalogue in one query names the columns each table's own query names.
+    std::map<std::pair<std::string, std::string>, std::vector<std::string>> all;
+    for (auto rows = connection_.OpenSchemaAllColumns(); !rows->IsEOF(); rows->MoveNext()) {
+        all[{rows->Field("TABLE_SCHEMA").Value(), rows->Field("TABLE_NAME").Value()}].push_back(
+            rows->Field("COLUMN_NAME").Value());
+    }
+    for (const auto& [schema, table] : tables) {
+        std::vector<std::string> names;
+        for (auto rows = connection_.OpenSchemaColumns("", schema, table); !rows->IsEOF();
+             rows->MoveNext())
+            names.push_back(rows->Field("COLUMN_NAME").Value());
+        const std::pair<std::string, std::string> key{schema, table};
+        EXPECT_EQ(all[key], names) << schema << "." << table;
     }
     test::expectGolden("sample-" + GetParam().name + ".txt", out.str());
     EXPECT_EQ(connection_.ConnectionString(), GetParam().connectText);
