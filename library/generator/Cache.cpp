@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "core/OrvaneError.h"
@@ -26,7 +27,7 @@ bool IsPlain(unsigned char c) {
 // does not: control characters other than TAB, LF and CR, noncharacters and bytes that are not
 // valid UTF-8. Plain text comes out as one piece, without a copy.
 template <class Emit>
-void FilterPieces(const std::string& text, Emit emit) {
+void FilterPieces(std::string_view text, Emit emit) {
     std::size_t from = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -48,6 +49,9 @@ void FilterPieces(const std::string& text, Emit emit) {
     emit(text.data() + from, text.size() - from);
 }
 }  // namespace
+
+Cache::Cache(std::string head, std::size_t memoryLimit)
+    : text_(std::move(head)), headSize_(text_.size()), memoryLimit_(memoryLimit) {}
 
 Cache::~Cache() {
     file_.reset();
@@ -71,19 +75,12 @@ std::string Cache::GetTempFileName() {
     return buffer.data();
 }
 
-std::string Cache::Filter(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    FilterPieces(text, [&out](const char* data, std::size_t n) { out.append(data, n); });
-    return out;
-}
-
-void Cache::WriteTofile(const std::string& sRecord) {
+void Cache::WriteTofile(std::string_view sRecord) {
+    written_ = true;
     if (path_.empty()) {
-        path_ = GetTempFileName();
-        file_.reset(std::fopen(path_.c_str(), "wb"));
-        if (!file_) throw OrvaneError(SystemError("Cannot open", path_));
-        std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 20);
+        FilterPieces(sRecord, [this](const char* data, std::size_t n) { text_.append(data, n); });
+        if (text_.size() - headSize_ > memoryLimit_) MoveToFile();
+        return;
     }
     if (!file_) throw OrvaneError("The temporary file " + path_ + " is already closed");
     bool written = true;
@@ -93,34 +90,43 @@ void Cache::WriteTofile(const std::string& sRecord) {
     if (!written) throw OrvaneError(SystemError("Cannot write", path_));
 }
 
-std::string Cache::GetFile() {
-    std::string text;
-    AppendFileTo(text);
-    return text;
+void Cache::MoveToFile() {
+    path_ = GetTempFileName();
+    file_.reset(std::fopen(path_.c_str(), "wb"));
+    if (!file_) throw OrvaneError(SystemError("Cannot open", path_));
+    std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 20);
+    const std::size_t rows = text_.size() - headSize_;
+    if (std::fwrite(text_.data() + headSize_, 1, rows, file_.get()) != rows) {
+        throw OrvaneError(SystemError("Cannot write", path_));
+    }
+    text_.resize(headSize_);
+    text_.shrink_to_fit();
 }
 
-void Cache::AppendFileTo(std::string& text) {
-    if (path_.empty()) return;
-    if (file_) {
-        const bool flushed = std::fflush(file_.get()) == 0;
-        file_.reset();
-        if (!flushed) throw OrvaneError(SystemError("Cannot write", path_));
+std::string Cache::GetFile() {
+    if (!path_.empty()) {
+        if (file_) {
+            const bool flushed = std::fflush(file_.get()) == 0;
+            file_.reset();
+            if (!flushed) throw OrvaneError(SystemError("Cannot write", path_));
+        }
+        const File in(std::fopen(path_.c_str(), "rb"));
+        if (!in) throw OrvaneError(SystemError("Cannot read", path_));
+        struct stat info {};
+        if (::fstat(::fileno(in.get()), &info) != 0) {
+            throw OrvaneError(SystemError("Cannot read", path_));
+        }
+        // Read straight into the text, sized once.
+        const std::size_t start = text_.size();
+        const auto size = static_cast<std::size_t>(info.st_size);
+        text_.reserve(start + size + 2);
+        text_.resize(start + size);
+        if (std::fread(text_.data() + start, 1, size, in.get()) != size) {
+            throw OrvaneError(SystemError("Cannot read", path_));
+        }
     }
-    const File in(std::fopen(path_.c_str(), "rb"));
-    if (!in) throw OrvaneError(SystemError("Cannot read", path_));
-    struct stat info {};
-    const std::size_t start = text.size();
-    if (::fstat(::fileno(in.get()), &info) == 0 && info.st_size > 0) {
-        text.reserve(start + static_cast<std::size_t>(info.st_size) + 2);
-    }
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0) text.append(chunk, got);
-    if (std::ferror(in.get()) != 0) {
-        text.resize(start);
-        throw OrvaneError(SystemError("Cannot read", path_));
-    }
-    text += "\r\n";
+    if (written_) text_ += "\r\n";
+    return std::move(text_);
 }
 
 }  // namespace orvane

@@ -1,17 +1,25 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
-// Accumulates the rows of a generation run in a temporary file and reads them back once.
-// The file is created with mkstemp in $TMPDIR (else /tmp) on the first write and deleted when
-// the cache is released, also when the run fails midway.
+// Accumulates the rows of a generation run and gives them back once, as one text that starts
+// with a head the routine puts before them. Rows stay in memory up to a bound; past it they move
+// to a temporary file (mkstemp in $TMPDIR, else /tmp) and later rows follow them there, so a
+// huge run never holds the growing text and its next, doubled buffer at once. The file is
+// deleted when the cache is released, also when the run fails midway.
 class Cache {
   public:
-    Cache() = default;
+    // Bytes of rows held in memory before they move to a file.
+    static constexpr std::size_t kMemoryLimit = std::size_t{64} << 20;
+
+    // `head` comes first in the text, as it is (not filtered).
+    explicit Cache(std::string head = {}, std::size_t memoryLimit = kMemoryLimit);
     ~Cache();
     Cache(const Cache&) = delete;
     Cache& operator=(const Cache&) = delete;
@@ -23,15 +31,10 @@ class Cache {
 
     // Appends a record. UTF-8 text is kept; control characters other than TAB, LF and CR,
     // and bytes that are not valid UTF-8, become "?". Throws when the file cannot be written.
-    void WriteTofile(const std::string& sRecord);
-    // Closes the file and returns everything written followed by CR LF ("" if never written).
+    void WriteTofile(std::string_view sRecord);
+    // The head and every record, followed by CR LF when a record was written (the head alone,
+    // "" by default, when none was). Takes the text out: call it once, at the end of the run.
     std::string GetFile();
-    // As GetFile, but appends to text, so a caller that puts a header before the rows holds
-    // the rows only once.
-    void AppendFileTo(std::string& text);
-
-    // The filter WriteTofile applies, on its own.
-    static std::string Filter(const std::string& text);
 
   private:
     struct FileCloser {
@@ -39,6 +42,12 @@ class Cache {
     };
     using File = std::unique_ptr<std::FILE, FileCloser>;
 
+    void MoveToFile();
+
+    std::string text_;  // the head, then the rows while they are in memory
+    std::size_t headSize_;
+    std::size_t memoryLimit_;
+    bool written_ = false;
     std::string path_;
     File file_;
 };

@@ -227,34 +227,29 @@ std::string Generator::GenSQL() {
     const std::string insertInto = "insert into " + table.Name();
 
     const std::size_t rows = RowsToWrite(table, table.Values().Count());
-    // The statements go to a temporary file, not into a growing text; the file is deleted
-    // when the cache goes out of scope, also when a row fails.
-    std::string inserts;
-    {
-        Cache cache;
-        std::string statement;
-        ForEachRow(*this, rows, [&](std::size_t i) {
-            cache.WriteTofile(insertInto);
-            const ODBCTable::Row& row = table.Values().Item(i);
-            statement = columnList;
-            statement += " values (";
-            for (std::size_t j = 1; j <= columns; ++j) {
-                if (j != 1) statement += ',';
-                const ODBCField& cell = row.Item(j);
-                statement += FormatSqlValue(cell.Value(), cell.ValueIsNull(), types[j - 1]);
-                if (i == 1) {
-                    const ODBCField& f = fields.Item(j);
-                    AddColumnTexts(texts, f, j == 1, sqlRule, xmlRule, ToOraChar(f));
-                }
+    // The statements go to the cache, which moves them to a file when they grow large.
+    Cache cache;
+    std::string statement;
+    ForEachRow(*this, rows, [&](std::size_t i) {
+        cache.WriteTofile(insertInto);
+        const ODBCTable::Row& row = table.Values().Item(i);
+        statement = columnList;
+        statement += " values (";
+        for (std::size_t j = 1; j <= columns; ++j) {
+            if (j != 1) statement += ',';
+            const ODBCField& cell = row.Item(j);
+            statement += FormatSqlValue(cell.Value(), cell.ValueIsNull(), types[j - 1]);
+            if (i == 1) {
+                const ODBCField& f = fields.Item(j);
+                AddColumnTexts(texts, f, j == 1, sqlRule, xmlRule, ToOraChar(f));
             }
-            statement += ") ";
-            statement += kCrLf;
-            statement += ";";
-            statement += kCrLf;
-            cache.WriteTofile(statement);
-        });
-        inserts = cache.GetFile();
-    }
+        }
+        statement += ") ";
+        statement += kCrLf;
+        statement += ";";
+        statement += kCrLf;
+        cache.WriteTofile(statement);
+    });
 
     const std::string sqlServer =
         SqlServerTrigger(*this, config, table, table.TableName(), texts.sqlServerFields,
@@ -268,14 +263,11 @@ std::string Generator::GenSQL() {
     texts.select +=
         std::string(kCrLf) + "||'</" + alias + ">'" + kCrLf + "from " + table.Name() + ";" + kCrLf;
 
-    std::string result;
-    result.reserve(texts.create.size() + sqlServer.size() + oracle.size() + texts.select.size() +
-                   inserts.size() + 16);
-    result += texts.create + kCrLf + ");" + kCrLf;
+    std::string result = texts.create + kCrLf + ");" + kCrLf;
     result += sqlServer + kCrLf;
     result += oracle + kCrLf;
     result += texts.select + kCrLf;
-    result += inserts;
+    result += cache.GetFile();
     return result;
 }
 

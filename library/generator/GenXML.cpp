@@ -34,7 +34,8 @@ std::string Generator::GenXML() {
     const std::string rowClose = CloseTag(rowName, 1);
     const std::string rootClose = CloseTag(rootName, 0);
 
-    Cache cache;
+    // The document is built in the cache's text, after its head.
+    Cache cache(AddXmlDeclaration(CommentHeader("XML")));
     cache.WriteTofile(OpenTag(rootName, 0) + "\r\n");
 
     std::string row;
@@ -58,11 +59,9 @@ std::string Generator::GenXML() {
         if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " XML records.");
         cache.WriteTofile(row);
     }
-    cache.WriteTofile(stopped ? row + rootClose : rootClose);
-
-    std::string document = AddXmlDeclaration(CommentHeader("XML"));
-    cache.AppendFileTo(document);
-    return document;
+    if (stopped) cache.WriteTofile(row);
+    cache.WriteTofile(rootClose);
+    return cache.GetFile();
 }
 
 }  // namespace orvane

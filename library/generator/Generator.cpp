@@ -59,7 +59,8 @@ std::string Generator::Generate(std::int32_t scr) {
             text = GenCSharp();
             break;
     }
-    return enabled ? text : std::string();
+    if (!enabled) return {};
+    return text;
 }
 
 std::string Generator::FixFieldName(const std::string& FieldName, std::int32_t scr) const {

@@ -41,6 +41,8 @@ TEST_F(CacheFiles, TempFilesAreNewEmptyFilesInTheTempFolder) {
     EXPECT_EQ(Cache::GetTempPath(), "/tmp/");
 }
 
+// Each case runs in memory and through the file (a bound of 0 moves every record there); the
+// head is the routine's own text and passes unfiltered.
 TEST_F(CacheFiles, TextComesBackWithControlCharactersAndBrokenUtf8Replaced) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, ""},
@@ -53,40 +55,46 @@ TEST_F(CacheFiles, TextComesBackWithControlCharactersAndBrokenUtf8Replaced) {
          "???"
          "(?????end??\r\n"},
     };
-    for (const auto& [records, expected] : cases) {
-        Cache cache;
-        for (const std::string& record : records) cache.WriteTofile(record);
-        EXPECT_EQ(cache.GetFile(), expected) << expected;
+    for (const std::size_t bound : {Cache::kMemoryLimit, std::size_t{0}}) {
+        for (const auto& [records, expected] : cases) {
+            Cache cache("head\f\xC3\xA9|", bound);
+            for (const std::string& record : records) cache.WriteTofile(record);
+            EXPECT_EQ(cache.GetFile(), "head\f\xC3\xA9|" + expected) << expected << " " << bound;
+        }
     }
     EXPECT_EQ(Files(), 0u);
 }
 
-TEST_F(CacheFiles, TheFileLivesUntilReleasedAlsoWhenTheRunFails) {
+TEST_F(CacheFiles, RowsMoveToAFileOnlyPastTheBoundWhichLivesUntilReleasedAlsoWhenTheRunFails) {
     {
-        Cache cache;
-        cache.WriteTofile("row");
+        Cache cache("h:", 4);
+        cache.WriteTofile("abc");
+        EXPECT_EQ(Files(), 0u);
+        cache.WriteTofile("de");
         EXPECT_EQ(Files(), 1u);
-        std::string text = "head\n";
-        cache.AppendFileTo(text);
-        EXPECT_EQ(text, "head\nrow\r\n");
+        cache.WriteTofile("f");
+        EXPECT_EQ(cache.GetFile(), "h:abcdef\r\n");
         EXPECT_EQ(Files(), 1u);
     }
     EXPECT_EQ(Files(), 0u);
     EXPECT_THROW(
         {
-            Cache cache;
+            Cache cache("", 0);
             cache.WriteTofile("half a run");
             throw std::runtime_error("routine failed");
         },
         std::runtime_error);
     EXPECT_EQ(Files(), 0u);
     setenv("TMPDIR", (dir_ + "/missing").c_str(), 1);
-    Cache cache;
+    Cache inMemory;
+    inMemory.WriteTofile("x");
+    EXPECT_EQ(inMemory.GetFile(), "x\r\n");
+    Cache cache("", 0);
     EXPECT_THROW(cache.WriteTofile("x"), OrvaneError);
 }
 
 TEST_F(CacheFiles, LargeRunsComeBackWhole) {
-    Cache cache;
+    Cache cache("", 1000);
     std::string expected;
     for (int i = 0; i < 20000; ++i) {
         const std::string row = "row " + std::to_string(i) + " \xC3\xA9\r\n";
