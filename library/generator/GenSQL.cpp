@@ -158,12 +158,11 @@ std::string DialectScript(Generator& generator, const Config& config, const ODBC
     const std::size_t rows = RowsToWrite(table, std::min(table.Values().Count(), table.DataRows()));
     text += dialect.BeginInserts();
     ForEachRow(generator, rows, [&](std::size_t i) {
-        const ODBCTable::Row& row = table.Values().Item(i);
+        const ODBCTable::Row row = table.Values().Item(i);
         text += start;
         for (std::size_t j = 1; j <= types.size(); ++j) {
             if (j != 1) text += ',';
-            const ODBCField& cell = row.Item(j);
-            dialect.AppendValue(text, cell.Value(), cell.ValueIsNull(), types[j - 1]);
+            dialect.AppendValue(text, row.Value(j), row.ValueIsNull(j), types[j - 1]);
         }
         text += SqlDialect::kInsertEnd;
     });
@@ -232,13 +231,12 @@ std::string Generator::GenSQL() {
     std::string statement;
     ForEachRow(*this, rows, [&](std::size_t i) {
         cache.WriteTofile(insertInto);
-        const ODBCTable::Row& row = table.Values().Item(i);
+        const ODBCTable::Row row = table.Values().Item(i);
         statement = columnList;
         statement += " values (";
         for (std::size_t j = 1; j <= columns; ++j) {
             if (j != 1) statement += ',';
-            const ODBCField& cell = row.Item(j);
-            statement += FormatSqlValue(cell.Value(), cell.ValueIsNull(), types[j - 1]);
+            AppendSqlValue(statement, row.Value(j), row.ValueIsNull(j), types[j - 1]);
             if (i == 1) {
                 const ODBCField& f = fields.Item(j);
                 AddColumnTexts(texts, f, j == 1, sqlRule, xmlRule, ToOraChar(f));

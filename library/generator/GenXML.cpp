@@ -42,11 +42,11 @@ std::string Generator::GenXML() {
     bool stopped = false;
     const std::int16_t maxRows = table.MaxRows();
     for (std::int32_t i = 1; i <= maxRows; ++i) {
-        const ODBCTable::Row& values = table.Values().Item(static_cast<std::size_t>(i));
+        const ODBCTable::Row values = table.Values().Item(static_cast<std::size_t>(i));
         row = rowOpen;
         for (std::size_t j = 1; j <= columns; ++j) {
             row += openTags[j - 1];
-            AppendEscapedXmlText(row, values.Item(j).Value());
+            AppendEscapedXmlText(row, values.Value(j));
             row += closeTags[j - 1];
         }
         row += rowClose;

@@ -51,15 +51,15 @@ std::string AddXmlDeclaration(const std::string& text) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + text;
 }
 
-void AppendEscapedXmlText(std::string& out, const std::string& text) {
+void AppendEscapedXmlText(std::string& out, std::string_view text) {
     std::size_t from = 0;
     for (std::size_t at = text.find_first_of("&<>"); at != std::string::npos;
          at = text.find_first_of("&<>", from)) {
-        out.append(text, from, at - from);
+        out.append(text.substr(from, at - from));
         out += text[at] == '&' ? "&amp;" : text[at] == '<' ? "&lt;" : "&gt;";
         from = at + 1;
     }
-    out.append(text, from, std::string::npos);
+    out.append(text.substr(from));
 }
 
 std::string EscapeXmlText(const std::string& text) {

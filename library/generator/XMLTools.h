@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -26,7 +27,7 @@ std::string AddXmlDeclaration(const std::string& text);
 // Element content: "&", "<" and ">" escaped.
 std::string EscapeXmlText(const std::string& text);
 // The same, appended to out (no temporary per value in row loops).
-void AppendEscapedXmlText(std::string& out, const std::string& text);
+void AppendEscapedXmlText(std::string& out, std::string_view text);
 // An element name as the name rules made it, made a valid XML name: characters that cannot
 // stand in a name (or at its start) become _xHHHH_, and so does the "_" of text that reads as
 // such an escape; a name that is already valid is unchanged.

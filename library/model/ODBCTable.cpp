@@ -51,7 +51,7 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
     name_ = objNode->Text();
     fields_ = {};
     pks_ = {};
-    values_ = {};
+    values_.Reset({});
     dataRows_ = 0;
     try {
         std::unique_ptr<data::RecordSet> records =
@@ -59,20 +59,23 @@ bool ODBCTable::Load(data::Connection* objConnection, const TreeNode* objNode) {
         if (!records) return false;
         // Row 0 reads the same record as the column pass: no move in between.
         const std::vector<std::size_t> selected = LoadColumns(*records, *objNode, fields_, pks_);
+        std::vector<std::shared_ptr<const data::ColumnMeta>> columns;
+        for (std::size_t k : selected) columns.push_back(records->Field(k).Meta());
+        values_.Reset(std::move(columns));
         const int rowCount = maxRows_ > 0 ? maxRows_ : 0;
         values_.Reserve(static_cast<std::size_t>(rowCount));
         for (int i = 0; i < rowCount; ++i) {
             const bool hasData = !records->IsEOF();
-            Row row;
-            row.Reserve(selected.size());
             for (std::size_t k : selected) {
-                ODBCField field;
-                field.Load(&records->Field(k), hasData, static_cast<std::int16_t>(i));
-                std::string key = field.FieldName();
-                // The column pass has already refused duplicate names.
-                row.AddUnique(std::move(key), std::move(field));
+                const data::DbField& field = records->Field(k);
+                if (hasData) {
+                    values_.AppendCell(field.Value(), field.IsNull());
+                } else {
+                    values_.AppendCell(
+                        ODBCField::SampleValue(*field.Meta(), static_cast<std::int16_t>(i)), false);
+                }
             }
-            values_.Add(std::to_string(i), std::move(row));
+            values_.EndRow();
             if (hasData) ++dataRows_;
             if (!records->IsEOF()) records->MoveNext();
             if (!active_) break;

@@ -7,6 +7,7 @@
 #include "core/Export.h"
 #include "core/KeyedCollection.h"
 #include "model/ODBCField.h"
+#include "model/RowSet.h"
 
 namespace orvane {
 
@@ -18,15 +19,15 @@ class TreeNode;
 // The one table the user has chosen: its selected columns, key columns and first rows.
 class ORVANE_API ODBCTable {
   public:
-    using Row = KeyedCollection<ODBCField>;
+    using Row = RowSet::Row;
 
     bool isActive() const { return active_; }
     void Activate() { active_ = true; }
     void DeActivate() { active_ = false; }
 
     // Rows keyed "0", "1", ...; position k (from 1) holds row k - 1.
-    KeyedCollection<Row>& Values() { return values_; }
-    const KeyedCollection<Row>& Values() const { return values_; }
+    RowSet& Values() { return values_; }
+    const RowSet& Values() const { return values_; }
     KeyedCollection<ODBCField>& Fields() { return fields_; }
     const KeyedCollection<ODBCField>& Fields() const { return fields_; }
     KeyedCollection<ODBCField>& PKs() { return pks_; }
@@ -62,7 +63,7 @@ class ORVANE_API ODBCTable {
     std::int16_t maxRows_ = 0;
     std::size_t dataRows_ = static_cast<std::size_t>(-1);
     KeyedCollection<ODBCField> fields_;
-    KeyedCollection<Row> values_;
+    RowSet values_;
     KeyedCollection<ODBCField> pks_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 #include "core/Utf8.h"
 #include "model/ODBCField.h"
@@ -189,7 +190,7 @@ bool IsPlainNumber(std::string_view s) {
 
 namespace {
 // The number written by exactly n digits at s[at...], or -1.
-int FixedNumber(const std::string& s, std::size_t at, std::size_t n) {
+int FixedNumber(std::string_view s, std::size_t at, std::size_t n) {
     if (at + n > s.size()) return -1;
     int value = 0;
     for (std::size_t k = at; k < at + n; ++k) {
@@ -206,7 +207,7 @@ int DaysInMonth(int year, int month) {
 }
 
 // "hh:mm[:ss[.fraction]]" from position at to the end of s.
-bool IsIsoTime(const std::string& s, std::size_t at) {
+bool IsIsoTime(std::string_view s, std::size_t at) {
     const int hour = FixedNumber(s, at, 2);
     const int minute = FixedNumber(s, at + 3, 2);
     if (minute < 0 || hour < 0 || hour > 23 || minute > 59 || s[at + 2] != ':') return false;
@@ -223,7 +224,7 @@ bool IsIsoTime(const std::string& s, std::size_t at) {
 
 // The year of an ISO date "yyyy-mm-dd", optionally followed by " " or "T" and a time of day;
 // -1 when the text is not such a date.
-int IsoDateYear(const std::string& s) {
+int IsoDateYear(std::string_view s) {
     const int year = FixedNumber(s, 0, 4);
     const int month = FixedNumber(s, 5, 2);
     const int day = FixedNumber(s, 8, 2);
@@ -236,35 +237,50 @@ int IsoDateYear(const std::string& s) {
     return year;
 }
 
-std::string QuoteText(const std::string& value) {
-    std::string out;
-    out.reserve(value.size() + 8);
+void AppendQuotedText(std::string& out, std::string_view value) {
     out += '\'';
-    for (char c : value) {
-        if (c == '\'') out += '\'';
-        out += c;
+    for (std::size_t from = 0;;) {
+        const std::size_t quote = value.find('\'', from);
+        if (quote == std::string_view::npos) {
+            out.append(value.substr(from));
+            break;
+        }
+        out.append(value.substr(from, quote + 1 - from));
+        out += '\'';
+        from = quote + 1;
     }
     out += '\'';
-    return out;
 }
 }  // namespace
 
-std::string FormatSqlValue(const std::string& value, bool isNull, int typeCode) {
-    if (isNull) return "NULL";
+void AppendSqlValue(std::string& out, std::string_view value, bool isNull, int typeCode) {
+    if (isNull) {
+        out += "NULL";
+        return;
+    }
     switch (ClassOf(typeCode)) {
         case TypeClass::Numeric:
-            if (value.empty()) return "0";
-            return IsPlainNumber(value) ? value : QuoteText(value);
-        case TypeClass::Date: {
-            if (value.empty() || value == "NULL") return "NULL";
-            const int year = IsoDateYear(value);
-            if (year < 1900) return "NULL";
-            return "{d'" + value.substr(0, 10) + "'}";
-        }
+            if (value.empty()) {
+                out += '0';
+            } else if (IsPlainNumber(value)) {
+                out.append(value);
+            } else {
+                AppendQuotedText(out, value);
+            }
+            return;
+        case TypeClass::Date:
+            if (value.empty() || value == "NULL" || IsoDateYear(value) < 1900) {
+                out += "NULL";
+            } else {
+                out += "{d'";
+                out.append(value.substr(0, 10));
+                out += "'}";
+            }
+            return;
         case TypeClass::Text:
             break;
     }
-    return value.empty() ? "''" : QuoteText(value);
+    AppendQuotedText(out, value);
 }
 
 std::string NullConstraint(const ODBCField& field) { return field.IsNull() ? "" : " NOT NULL"; }

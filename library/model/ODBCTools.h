@@ -37,12 +37,12 @@ std::string FixName(const std::string& name, int caseRule);
 // that may stand unquoted in an SQL statement.
 bool IsPlainNumber(std::string_view s);
 
-// A stored value as an SQL literal, by the class of its type code. A database null is NULL in
-// every class; an empty value is 0, NULL or '' by class. Numbers are written as they are only
+// Appends a stored value as an SQL literal, by the class of its type code. A database null is NULL
+// in every class; an empty value is 0, NULL or '' by class. Numbers are written as they are only
 // when they are plain decimal numbers, anything else is quoted as text, so no value can end
 // the literal early. Dates are read as ISO text ("yyyy-mm-dd", optionally followed by a time);
 // a date that cannot be read, or one before 1900, is NULL. The time of day is not written.
-std::string FormatSqlValue(const std::string& value, bool isNull, int typeCode);
+void AppendSqlValue(std::string& out, std::string_view value, bool isNull, int typeCode);
 
 // " NOT NULL" for a column that does not accept nulls, else "".
 std::string NullConstraint(const ODBCField& field);

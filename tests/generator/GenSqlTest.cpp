@@ -124,6 +124,11 @@ TEST(SqlValues, EachTypeClassWritesItsValuesAndTheOracleConversion) {
                                              "-infinity",
                                              "2004-01-31x",
                                              "2004-01-31'); drop table x; --"};
+    const auto FormatSqlValue = [](const std::string& value, bool isNull, int code) {
+        std::string literal;
+        AppendSqlValue(literal, value, isNull, code);
+        return literal;
+    };
     std::string text;
     for (const std::vector<int>& codes : classes) {
         text += "== type " + std::to_string(codes.front()) + "\n[] null => [" +

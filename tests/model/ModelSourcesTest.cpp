@@ -163,8 +163,9 @@ std::string Loaded(const ODBCTable& table, bool loaded) {
     for (std::size_t position = 1; position <= count; ++position) {
         if (position > 8 && position < count) continue;
         out << "\n  row " << table.Values().KeyAt(position) << ":";
-        for (const auto& [name, field] : table.Values().Item(position))
-            out << " " << name << "=" << (field.ValueIsNull() ? "<null>" : field.Value());
+        const ODBCTable::Row row = table.Values().Item(position);
+        for (std::size_t j = 1; j <= row.Count(); ++j)
+            out << " " << row.KeyAt(j) << "=" << (row.ValueIsNull(j) ? "<null>" : row.Value(j));
     }
     out << "\n  " << count << " rows\n";
     return out.str();

@@ -27,13 +27,10 @@ std::shared_ptr<ODBCTable> MakeTable(
         table->Fields().Add(columns[j].name, field);
         if (columns[j].key) table->PKs().Add(columns[j].name, field);
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        ODBCTable::Row row;
-        for (std::size_t j = 0; j < columns.size(); ++j) {
-            row.Add(columns[j].name,
-                    ODBCField(metas[j], rows[i][j].value_or(""), !rows[i][j].has_value()));
-        }
-        table->Values().Add(std::to_string(i), std::move(row));
+    table->Values().Reset(metas);
+    for (const auto& row : rows) {
+        for (const auto& cell : row) table->Values().AppendCell(cell.value_or(""), !cell);
+        table->Values().EndRow();
     }
     table->SetMaxRows(static_cast<std::int16_t>(rows.size()));
     return table;
