@@ -124,7 +124,7 @@ TEST(SqlValues, EachTypeClassWritesItsValuesAndTheOracleConversion) {
                                              "-infinity",
                                              "2004-01-31x",
                                              "2004-01-31'); drop table x; --"};
-    const auto FormatSqlValue = [](const std::string& value, bool isNull, int code) {
+    const auto literalOf = [](const std::string& value, bool isNull, int code) {
         std::string literal;
         AppendSqlValue(literal, value, isNull, code);
         return literal;
@@ -132,12 +132,12 @@ TEST(SqlValues, EachTypeClassWritesItsValuesAndTheOracleConversion) {
     std::string text;
     for (const std::vector<int>& codes : classes) {
         text += "== type " + std::to_string(codes.front()) + "\n[] null => [" +
-                FormatSqlValue("", true, codes.front()) + "]\n";
+                literalOf("", true, codes.front()) + "]\n";
         for (const std::string& value : values) {
-            const std::string written = FormatSqlValue(value, false, codes.front());
+            const std::string written = literalOf(value, false, codes.front());
             text += "[" + value + "] => [" + written + "]\n";
             for (int code : codes)
-                EXPECT_EQ(FormatSqlValue(value, false, code), written) << code << " " << value;
+                EXPECT_EQ(literalOf(value, false, code), written) << code << " " << value;
         }
     }
     orvane::Generator generator;
