@@ -27,7 +27,8 @@ struct RunCase {
 };
 
 void PrintTo(const RunCase& c, std::ostream* out) {
-    *out << "screen " << c.screen << ", " << c.rows << " rows, stop " << c.stopAtPump;
+    *out << "screen " << c.screen << ", " << c.rows << " rows, stop " << c.stopAtPump
+         << (c.enabled ? "" : ", disabled");
 }
 
 class Progress : public SchemaFixture, public ::testing::WithParamInterface<RunCase> {};

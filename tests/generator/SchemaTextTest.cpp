@@ -8,6 +8,7 @@
 #include "TableBuilder.h"
 #include "generator/XMLTools.h"
 #include "model/ODBCField.h"
+#include "templates/Templates.h"
 
 namespace orvane::test {
 namespace {
@@ -145,6 +146,41 @@ TEST(SchemaFacetTest, EveryTypeCodeGetsFacetsItsSchemaTypeAccepts) {
                 XsdOtherTexts(field, 1) + "\n\t" + BizRestrictions(field) + "\n";
     }
     expectGolden("schema-facets.txt", text);
+}
+
+// Names and texts as XML takes them: valid names left as they are, only the offending
+// characters escaped (also letters only later XML editions take, which libxml2 rejects), text
+// that reads as an escape has its "_" escaped, a blanked name still a tag name; "--" never
+// inside a comment.
+TEST_F(SchemaTextTest, NamesAndTextsAsXmlTakesThem) {
+    std::string text = CommentHeader("XML") + CommentHeader("a--b");
+    for (const std::string name : {"Order_items",
+                                   "a-b.c9",
+                                   "_x",
+                                   "\xC3\x86r\xC3\xB8",
+                                   "\xE6\x9D\xB1\xE4\xBA\xAC",
+                                   "1st",
+                                   "-x",
+                                   ".x",
+                                   "Price$History",
+                                   "Changed By",
+                                   "a:b",
+                                   "a/b(c)",
+                                   "\xC2\xB7x",
+                                   "x\xEF\xBF\xBF",
+                                   "na\xC3\xAFve\xE2\x82\xAC",
+                                   "\xC3\x9F\xC8\x98",
+                                   "a\xFF",
+                                   "\xF3\xB0\x80\x80",
+                                   "a_x0041_b",
+                                   "_x00000041_",
+                                   "_x004_",
+                                   "",
+                                   "&&",
+                                   "a]]>b",
+                                   "O'Reilly & S\xC3\xB6hne <GmbH> \"q\""})
+        text += "[" + name + "] " + XmlName(name) + " " + EscapeXmlText(name) + "\n";
+    expectGolden("xml-names.txt", Portable(text));
 }
 
 }  // namespace
