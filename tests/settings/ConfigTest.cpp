@@ -19,22 +19,15 @@ using test::TempSettingsFolder;
 
 const std::string kBase = "SOFTWARE\\Kestrade\\Orvane\\";
 
-struct Message {
-    std::string text;
-    int style;
-    std::string title;
-};
-
-// Collects the library's messages while it lives.
-class MessageCatcher {
-  public:
+// Collects the library's messages, "(style, title): text", while it lives.
+struct MessageCatcher {
     MessageCatcher() {
         Host::SetMessageSink([this](const std::string& text, int style, const std::string& title) {
-            messages.push_back({text, style, title});
+            messages.push_back("(" + std::to_string(style) + ", " + title + "): " + text);
         });
     }
     ~MessageCatcher() { Host::SetMessageSink({}); }
-    std::vector<Message> messages;
+    std::vector<std::string> messages;
 };
 
 ConfigRecord BuiltIn() {
@@ -105,10 +98,7 @@ TEST(Config, StoredTextsBecomeFieldsOrAreReported) {
             if (*record == BuiltIn()) continue;
             log += "  " + config.GenNames[std::stoul(key)] + ": " + Described(*record) + "\n";
         }
-        for (const Message& message : catcher.messages) {
-            log += "  message (" + std::to_string(message.style) + ", " + message.title +
-                   "): " + message.text + "\n";
-        }
+        for (const std::string& message : catcher.messages) log += "  message " + message + "\n";
     }
     test::expectGolden("config-stored-texts.txt", log);
 }

@@ -138,8 +138,17 @@ TEST(RegistryFile, GarbageNeverCrashesTheParser) {
     }
 }
 
-// Writes of every type beside another tool's values, what reads and enumerations give, and the
-// files as they are stored.
+// The names of a key's subkeys in enumeration order, as "a,b,".
+std::string Subkeys(RegAccess& reg, const std::string& section) {
+    std::string names;
+    for (std::int32_t i = 0; reg.ReadRegistryGetSubkey(kMachine, section, i) != kNotFound; ++i) {
+        names += reg.ReadRegistryGetSubkey(kMachine, section, i) + ",";
+    }
+    return names;
+}
+
+// Writes of every type beside another tool's values, keys made and deleted, what reads and
+// enumerations give, and the files as they are stored.
 TEST(RegAccess, WritesReadsEnumerationsAndTheStoredFiles) {
     TempSettingsFolder folder;
     folder.WriteFile("machine.reg",
@@ -180,7 +189,18 @@ TEST(RegAccess, WritesReadsEnumerationsAndTheStoredFiles) {
     for (const auto& w : writes)
         reg.WriteLocalMachine("SOFTWARE\\Types", w.name, w.valType, w.value);
     reg.WriteCurrentUser("Software\\User", "", ValString, "default"s);
-    std::string log;
+    // Keys: made whole, named without case in their first case; only leaves are deleted.
+    for (const char* name : {"gamma", "Alpha", "beta"}) {
+        reg.WriteLocalMachine("Root\\"s + name + "\\Deep", "x", ValString, "1"s);
+    }
+    reg.WriteLocalMachine("\\ROOT\\\\ALPHA\\deep\\", "X", ValString, "2"s);
+    reg.DeleteValue(kMachine, "root\\gamma\\deep", "X");
+    for (const char* key : {"Root\\Alpha", "Root\\beta\\Deep", "", "Missing"}) {
+        EXPECT_EQ(reg.DeleteSubkey(kMachine, key), "");
+    }
+    std::string log = "subkeys: " + Subkeys(reg, "") + " " + Subkeys(reg, "root") + " " +
+                      Subkeys(reg, "Root\\alpha") + " " +
+                      reg.ReadRegistryGetSubkey(kMachine, "Root", -1) + "\n";
     for (const char* key : {"Tool", "SOFTWARE\\Types"}) {
         for (std::int32_t i = 0;; ++i) {
             const RegValueEntry entry = reg.ReadRegistryGetAll(kMachine, key, i);
@@ -203,36 +223,6 @@ TEST(RegAccess, WritesReadsEnumerationsAndTheStoredFiles) {
     EXPECT_EQ(
         folder.FilesStartingWith(""),
         (std::vector<std::string>{"machine.reg", "machine.reg.lock", "user.reg", "user.reg.lock"}));
-}
-
-// The names of a key's subkeys in enumeration order, as "a,b,".
-std::string Subkeys(RegAccess& reg, const std::string& section) {
-    std::string names;
-    for (std::int32_t i = 0; reg.ReadRegistryGetSubkey(kMachine, section, i) != kNotFound; ++i) {
-        names += reg.ReadRegistryGetSubkey(kMachine, section, i) + ",";
-    }
-    return names;
-}
-
-TEST(RegAccess, KeysAreMadeWholeEnumerateInNameOrderKeepTheirFirstCaseAndDeleteAsLeaves) {
-    TempSettingsFolder folder;
-    RegAccess reg;
-    for (const char* name : {"gamma", "Alpha", "beta"}) {
-        reg.WriteLocalMachine("Root\\"s + name + "\\Deep", "x", ValString, "1"s);
-    }
-    reg.WriteLocalMachine("ROOT\\ALPHA\\deep", "X", ValString, "2"s);
-    EXPECT_EQ(Subkeys(reg, "") + Subkeys(reg, "root") + Subkeys(reg, "Root\\alpha"),
-              "Root,Alpha,beta,gamma,Deep,");
-    EXPECT_EQ(reg.ReadLocalMachine("\\root\\\\alpha\\DEEP\\", "x"), "2");
-    EXPECT_EQ(reg.ReadRegistryGetAll(kMachine, "root\\alpha\\deep", 0).name, "x");
-    EXPECT_EQ(reg.ReadRegistryGetSubkey(kMachine, "Root", -1), kNotFound);
-    // A key with subkeys stays, as in the registry; a leaf key goes with its values.
-    EXPECT_EQ(reg.DeleteValue(kMachine, "root\\beta\\deep", "X"), "");
-    EXPECT_EQ(reg.ReadLocalMachine("Root\\beta\\Deep", "x", "gone"), "gone");
-    for (const char* key : {"Root\\Alpha", "Root\\beta\\Deep", "Root\\beta", "", "Missing"}) {
-        EXPECT_EQ(reg.DeleteSubkey(kMachine, key), "");
-    }
-    EXPECT_EQ(Subkeys(reg, "") + Subkeys(reg, "Root"), "Root,Alpha,gamma,");
 }
 
 TEST(RegAccess, DataAndNamesPastTheBuffersReadNotFound) {
