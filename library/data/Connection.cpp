@@ -355,6 +355,30 @@ std::unique_ptr<RecordSet> Connection::OpenSchemaAllColumns() {
     return impl_->MakeRecordSet(std::move(statement), true, {}, {});
 }
 
+std::vector<std::string> Connection::PrimaryKeyColumns(const std::string& schema,
+                                                       const std::string& table) {
+    OdbcHandle statement = impl_->Session().NewStatement();
+    std::string schemaArg = schema;
+    std::string tableArg = table;
+    statement.Check(
+        SQLPrimaryKeys(statement.Get(), nullptr, 0,
+                       schemaArg.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(schemaArg.data()),
+                       static_cast<SQLSMALLINT>(schemaArg.size()),
+                       reinterpret_cast<SQLCHAR*>(tableArg.data()),
+                       static_cast<SQLSMALLINT>(tableArg.size())),
+        "Reading the primary key of " + table + " failed");
+    std::unique_ptr<RecordSet> rows = impl_->MakeRecordSet(std::move(statement), true, {}, {});
+    const DbField& name = rows->Field("COLUMN_NAME");
+    const DbField& sequence = rows->Field("KEY_SEQ");
+    std::map<int, std::string> keys;
+    for (; !rows->IsEOF(); rows->MoveNext()) {
+        keys.emplace(std::atoi(sequence.Value().c_str()), name.Value());
+    }
+    std::vector<std::string> columns;
+    for (auto& [position, column] : keys) columns.push_back(std::move(column));
+    return columns;
+}
+
 std::vector<DataSourceInfo> ListDataSources() {
     std::vector<DataSourceInfo> sources;
     try {

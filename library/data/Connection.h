@@ -56,6 +56,9 @@ class ORVANE_API Connection {
     // One row per column of every table and view, with TABLE_SCHEMA, TABLE_NAME and
     // COLUMN_NAME, each table's columns together and in order: the whole catalogue in one query.
     std::unique_ptr<RecordSet> OpenSchemaAllColumns();
+    // The primary-key columns of one table (exact names, not patterns), in key order; empty
+    // for a table the catalogue reports no key for.
+    std::vector<std::string> PrimaryKeyColumns(const std::string& schema, const std::string& table);
 
   private:
     std::unique_ptr<Impl> impl_;

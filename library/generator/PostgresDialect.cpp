@@ -57,20 +57,6 @@ void PostgresDialect::AppendBoolean(std::string& out, bool value) const {
     out += value ? "TRUE" : "FALSE";
 }
 
-void PostgresDialect::AppendSpecial(std::string& out, Special value, std::string_view) const {
-    switch (value) {
-        case Special::Infinity:
-            out += "'Infinity'";
-            return;
-        case Special::MinusInfinity:
-            out += "'-Infinity'";
-            return;
-        case Special::NaN:
-            out += "'NaN'";
-            return;
-    }
-}
-
 std::string PostgresDialect::TextOf(const std::string& name, const ScriptColumn& column) const {
     if (IsBinary(column)) return "encode(" + name + ", 'hex')";
     return "CAST(" + name + " AS TEXT)";

@@ -222,8 +222,8 @@ std::string SqlDialect::XmlSelect(const ScriptTable& table) const {
         AppendText(out, text);
         return out;
     };
-    std::string text = "SELECT" + std::string(ConcatOpen().empty() ? "" : " ") +
-                       std::string(ConcatOpen()) + kCrLf;
+    std::string text =
+        "SELECT" + std::string(ConcatOpen().empty() ? "" : " ") + std::string(ConcatOpen()) + kCrLf;
     text += literal("<" + table.alias + ">") + std::string(LineEnd(join)) + kCrLf;
     for (const ScriptColumn& column : table.columns) {
         std::string value = TextOf(Name(column.name), column);
@@ -261,7 +261,13 @@ void SqlDialect::AppendValue(std::string& out, std::string_view value, bool isNu
             if (IsPlainNumber(value)) {
                 out += value;
             } else if (ReadSpecial(value, special)) {
-                AppendSpecial(out, special, value);
+                const std::string_view literal =
+                    SpecialLiterals()[static_cast<std::size_t>(special)];
+                if (literal.empty()) {
+                    AppendText(out, value);
+                } else {
+                    out += literal;
+                }
             } else {
                 AppendText(out, value);
             }
@@ -288,10 +294,6 @@ void SqlDialect::AppendValue(std::string& out, std::string_view value, bool isNu
             break;
     }
     AppendText(out, value);
-}
-
-void SqlDialect::AppendSpecial(std::string& out, Special, std::string_view text) const {
-    AppendText(out, text);
 }
 
 bool SqlDialect::IsBinary(const ScriptColumn& column) {

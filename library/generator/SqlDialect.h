@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,8 +85,9 @@ class SqlDialect {
     virtual std::string_view ForbiddenInNames() const { return {}; }
     virtual void AppendBinary(std::string& out, std::string_view bytes) const = 0;
     virtual void AppendBoolean(std::string& out, bool value) const = 0;
-    // By default written as text, which the database rejects loudly rather than guess.
-    virtual void AppendSpecial(std::string& out, Special value, std::string_view text) const;
+    // The literals of infinity, minus infinity and NaN, in the order of Special. Empty: written
+    // as text, which the database rejects loudly rather than guess.
+    virtual std::array<std::string_view, 3> SpecialLiterals() const { return {}; }
     // The column's value as text for the XML select (binary as hexadecimal digits).
     virtual std::string TextOf(const std::string& name, const ScriptColumn& column) const = 0;
     // How the XML select joins its parts: "a || b" by default.

@@ -54,21 +54,6 @@ void SqliteDialect::AppendBinary(std::string& out, std::string_view bytes) const
 
 void SqliteDialect::AppendBoolean(std::string& out, bool value) const { out += value ? '1' : '0'; }
 
-void SqliteDialect::AppendSpecial(std::string& out, Special value, std::string_view) const {
-    // What SQLite itself writes for the infinities; it keeps no NaN (it stores NULL).
-    switch (value) {
-        case Special::Infinity:
-            out += "9e999";
-            return;
-        case Special::MinusInfinity:
-            out += "-9e999";
-            return;
-        case Special::NaN:
-            out += "NULL";
-            return;
-    }
-}
-
 std::string SqliteDialect::TextOf(const std::string& name, const ScriptColumn& column) const {
     if (IsBinary(column)) return "hex(" + name + ")";
     return "CAST(" + name + " AS TEXT)";

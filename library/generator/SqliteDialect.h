@@ -18,7 +18,10 @@ class SqliteDialect : public SqlDialect {
     const TypeNames& Types() const override;
     void AppendBinary(std::string& out, std::string_view bytes) const override;
     void AppendBoolean(std::string& out, bool value) const override;
-    void AppendSpecial(std::string& out, Special value, std::string_view text) const override;
+    std::array<std::string_view, 3> SpecialLiterals() const override {
+        // What SQLite itself writes for the infinities; it keeps no NaN (it stores NULL).
+        return {"9e999", "-9e999", "NULL"};
+    }
     std::string TextOf(const std::string& name, const ScriptColumn& column) const override;
 };
 

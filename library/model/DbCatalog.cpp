@@ -15,7 +15,8 @@
 namespace orvane {
 
 namespace {
-// Catalogue table types and the folders that show them, in the tree's folder order.
+// Catalogue table types and the folders that show them, in the tree's folder order (Tables()
+// knows the user's tables are second).
 constexpr std::array<std::pair<const char*, const char*>, 3> kFolders{{
     {"SYSTEM TABLE", "System Tables"},
     {"TABLE", "Tables"},
@@ -156,7 +157,8 @@ DbCatalog DbCatalog::Read(data::Connection& connection,
         if (columns.failed || !columns.names.empty()) {
             shown.insert(table.fullName);
             catalog.folders[table.folder].tables.push_back(
-                Table{std::move(table.fullName), std::move(columns.names)});
+                Table{std::move(table.fullName), std::move(columns.names), std::move(table.schema),
+                      std::move(table.tableName)});
         }
     }
     return catalog;

@@ -24,6 +24,8 @@ class ORVANE_API DbCatalog {
     struct Table {
         std::string fullName;  // schema + "." + name, each quoted where a query needs it
         std::vector<std::string> columns;
+        std::string schema = {};  // as the catalogue reports them, unquoted
+        std::string name = {};
     };
     struct Folder {
         std::string name;  // "System Tables", "Tables", "Views"
@@ -39,6 +41,8 @@ class ORVANE_API DbCatalog {
 
     std::string dbmsName;
     std::vector<Folder> folders;
+    // The folder of the user's own tables.
+    const Folder& Tables() const { return folders.at(1); }
 
     // A table's name as the tree shows it and the load query sends it: the name, prefixed by
     // its schema and "." when it has one, each enclosed in the data source's quotes where it

@@ -109,7 +109,10 @@ TEST_P(DataSourceTest, ReadsTheWholeSampleAsTheGoldenFileShows) {
     EXPECT_EQ(systemSchemas.count("pg_catalog") + systemSchemas.count("information_schema"),
               GetParam().name == "PostgreSQL" ? 2u : 0u);
     for (const auto& [schema, table] : tables) {
-        out << "select * from " << schema << "." << table << "\n";
+        out << "select * from " << schema << "." << table << " (key:";
+        for (const std::string& key : connection_.PrimaryKeyColumns(schema, table))
+            out << " " << key;
+        out << ")\n";
         Dump(*connection_.Execute("select * from " + (schema.empty() ? "" : Quote(schema) + ".") +
                                   Quote(table)),
              out);

@@ -12,6 +12,7 @@
 #include "GenApp.h"
 #include "Programs.h"
 #include "TestSupport.h"
+#include "data/Connection.h"
 #include "model/PlainTreeNode.h"
 #include "settings/Config.h"
 
@@ -82,6 +83,11 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
     const auto hostile = OwnDatabase("hostile.db",
                                      "CREATE TABLE \"clear\x1B[2J\" (id INTEGER, \"red\x1B[31m\" "
                                      "TEXT); INSERT INTO \"clear\x1B[2J\" VALUES (1, 2);");
+    // Keys from the catalogue; a table without one is skipped, the others written.
+    const auto keyed =
+        OwnDatabase("keyed.db",
+                    "CREATE TABLE \"a/b\" (x INTEGER, y INTEGER, PRIMARY KEY (x, y));"
+                    " CREATE TABLE nokey (v TEXT); INSERT INTO nokey VALUES ('v');");
     const std::string rows = "orvane-gen: --rows needs a whole number from 0 to 32767, not ";
     const std::vector<std::string> xml = {"--keys", "CustomerID", "--screens", "xml"};
     const std::vector<Case> cases = {
@@ -90,7 +96,10 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         {{"Customers"}, 2, "orvane-gen: unexpected argument \"Customers\"\n"},
         {{"--table"}, 2, "orvane-gen: --table needs a value\n"},
         {{"--list=yes"}, 2, "orvane-gen: --list takes no value\n"},
-        {{"--table", "A", "--table", "B"}, 2, "orvane-gen: --table is given more than once\n"},
+        {{"--rows", "1", "--rows", "2"}, 2, "orvane-gen: --rows is given more than once\n"},
+        {{"--table", "A", "--table", "B"},
+         2,
+         "orvane-gen: several tables are written one folder each: give --out DIR\n"},
         {{"--rows", "32768", "--screens", "xml"}, 2, rows + "\"32768\"\n"},
         {{"--rows", "-1", "--screens", "xml"}, 2, rows + "\"-1\"\n"},
         {{"--rows", "", "--screens", "xml"}, 2, rows + "\"\"\n"},
@@ -128,6 +137,12 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         {Sample(With({"--table", "Customers", "--out", "/proc/orvane"}, xml)), 1,
          "orvane-gen: Cannot create the folder /proc/orvane: "},
         {With(broken, {"--table", "v", "--keys", "id", "--screens", "xml"}), 1, "orvane-gen: "},
+        {With(keyed, {"--all-tables", "--screens", "sql", "--dialect", "sqlite", "--out",
+                      dir_ + "/keyed"}),
+         1,
+         "\"a/b\": written into " + dir_ +
+             "/keyed/a_b\nnokey: skipped: the data source reports no "
+             "primary key (name one with --keys)\n"},
         // Dots alone name no file: nothing is written.
         {Sample(With({"--table", "Customers", "--alias", "..", "--out", dir_ + "/dots"}, xml)), 1,
          "orvane-gen: \"..\" gives no file name: an alias or suffix needs a character other "
@@ -172,6 +187,23 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         }
     }
     EXPECT_FALSE(fs::exists(dir_ + "/dots"));
+    EXPECT_NE(test::ReadFile(dir_ + "/keyed/a_b/a_b.sql").find("PRIMARY KEY (\"x\", \"y\")"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_ + "/keyed/nokey"));
+
+    // Every table of the sample, each into a folder of its own, one line each.
+    const RunResult all =
+        RunApp(Sample({"--all-tables", "--screens", "xml,sql", "--out", dir_ + "/all"}));
+    EXPECT_EQ(all.status, 0) << all.err;
+    data::Connection sample;
+    sample.Open("DSN=OrvaneSample");
+    const std::size_t tables = DbCatalog::Read(sample).Tables().tables.size();
+    EXPECT_EQ(std::count(all.err.begin(), all.err.end(), '\n'), tables) << all.err;
+    std::size_t written = 0;
+    for (const auto& folder : fs::directory_iterator(dir_ + "/all")) {
+        written += std::distance(fs::directory_iterator(folder), fs::directory_iterator()) == 2;
+    }
+    EXPECT_EQ(written, tables);
     // The file name keeps no control character of the alias.
     std::vector<std::string> files;
     for (const auto& entry : fs::directory_iterator(dir_ + "/hostile")) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <set>
+#include <utility>
 
 #include "TerminalText.h"
 #include "core/AtomicFile.h"
@@ -51,6 +53,10 @@ std::string ResolveColumn(const DbCatalog::Table& table, const std::string& name
     throw GenOptions::UsageError("Column \"" + name + "\" of " + table.fullName +
                                  " differs only in letter case from " + list +
                                  "; give the exact name");
+}
+
+std::string UnknownTable(const std::string& name) {
+    return "Unknown table \"" + name + "\" (orvane-gen --list shows the tables of the data source)";
 }
 
 // Lets library messages (a failed load, a broken settings file) reach stderr while the app
@@ -112,6 +118,7 @@ int GenApp::Execute(const GenOptions& options) {
         if (!out_.flush()) throw Failure(kCannotWrite);
         return 0;
     }
+    if (options.Batch()) return GenerateEach(options, catalog, *connection, config);
     Generate(options, catalog, config);
     return 0;
 }
@@ -190,13 +197,67 @@ void GenApp::Progress(const std::string& message) const {
 
 void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
                       const std::shared_ptr<Config>& config) {
-    if (options.table.empty()) throw Failure(GenerateWorkflow::NoTable().message);
-    const DbCatalog::Table* found = FindTable(catalog, options.table);
-    if (found == nullptr) {
-        throw Failure("Unknown table \"" + options.table +
-                      "\" (orvane-gen --list shows the tables of the data source)");
+    if (options.tables.empty()) throw Failure(GenerateWorkflow::NoTable().message);
+    const DbCatalog::Table* found = FindTable(catalog, options.tables.front());
+    if (found == nullptr) throw Failure(UnknownTable(options.tables.front()));
+    for (const std::string& path :
+         GenerateTable(options, *found, options.keys, options.outDir, config)) {
+        Progress("Wrote " + path);
     }
-    const std::unique_ptr<PlainTreeNode> node = TableNode(*found, options.columns, options.keys);
+}
+
+int GenApp::GenerateEach(const GenOptions& options, const DbCatalog& catalog,
+                         data::Connection& connection, const std::shared_ptr<Config>& config) {
+    std::vector<std::pair<std::string, const DbCatalog::Table*>> tables;
+    if (options.allTables) {
+        for (const DbCatalog::Table& table : catalog.Tables().tables) {
+            tables.emplace_back(table.fullName, &table);
+        }
+    } else {
+        for (const std::string& name : options.tables) {
+            tables.emplace_back(name, FindTable(catalog, name));
+        }
+    }
+    std::set<std::string> folders;
+    int status = 0;
+    for (const auto& [name, table] : tables) {
+        const std::string shown = TerminalText(name, true);
+        try {
+            if (table == nullptr) throw Failure(UnknownTable(name));
+            const std::vector<std::string> keys =
+                options.keys.empty() ? connection.PrimaryKeyColumns(table->schema, table->name)
+                                     : options.keys;
+            if (keys.empty()) {
+                throw Failure(
+                    "skipped: the data source reports no primary key (name one with "
+                    "--keys)");
+            }
+            // The name without the quotes a query needs: "Order Details", "public.Orders".
+            const std::string folder = FileNamePart(
+                table->schema.empty() ? table->name : table->schema + "." + table->name);
+            if (!folders.insert(folder).second) {
+                throw Failure("skipped: its folder " + folder + " holds another table already");
+            }
+            const std::string dir = (std::filesystem::path(options.outDir) / folder).string();
+            GenerateTable(options, *table, keys, dir, config);
+            if (!quiet_) err_ << shown << ": written into " << TerminalText(dir, true) << '\n';
+        } catch (const std::exception& e) {
+            status = 1;
+            // An empty text: the library has already said what went wrong.
+            err_ << shown << ": "
+                 << (*e.what() == '\0' ? std::string("failed") : TerminalText(Unix(e.what()), true))
+                 << '\n';
+        }
+    }
+    return status;
+}
+
+std::vector<std::string> GenApp::GenerateTable(const GenOptions& options,
+                                               const DbCatalog::Table& table,
+                                               const std::vector<std::string>& keys,
+                                               const std::string& dir,
+                                               const std::shared_ptr<Config>& config) {
+    const std::unique_ptr<PlainTreeNode> node = TableNode(table, options.columns, keys);
 
     GenerateWorkflow workflow;
     workflow.SetConfig(config);
@@ -211,10 +272,10 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     // Every file's name before any work: an alias or suffix that gives none stops the run.
     std::vector<std::string> paths;
     for (int screen : options.screens) {
-        if (options.outDir.empty()) break;
+        if (dir.empty()) break;
         const std::string name =
             ScreenFileName(workflow.Table().Alias(), screen, config->Suffix(screen));
-        paths.push_back((std::filesystem::path(options.outDir) / name).string());
+        paths.push_back((std::filesystem::path(dir) / name).string());
     }
     // Screens named here are generated whatever the settings say; the settings are not saved.
     for (int screen : options.screens) config->Screens().Item(std::to_string(screen))->Enabled = 1;
@@ -223,20 +284,20 @@ void GenApp::Generate(const GenOptions& options, const DbCatalog& catalog,
     for (int screen : options.screens) texts.push_back(workflow.Generate(screen));
     workflow.Stop();
 
-    if (options.outDir.empty()) {
+    if (dir.empty()) {
         out_ << texts.front();
         if (!out_.flush()) throw Failure(kCannotWrite);
-        return;
+        return paths;
     }
     std::error_code error;
-    std::filesystem::create_directories(options.outDir, error);
-    if (error) throw Failure("Cannot create the folder " + options.outDir + ": " + error.message());
+    std::filesystem::create_directories(dir, error);
+    if (error) throw Failure("Cannot create the folder " + dir + ": " + error.message());
     for (std::size_t k = 0; k < paths.size(); ++k) {
         AtomicFile file(paths[k]);
         file.Write(texts[k]);
         file.Commit();
-        Progress("Wrote " + paths[k]);
     }
+    return paths;
 }
 
 }  // namespace orvane::gen

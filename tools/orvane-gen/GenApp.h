@@ -19,7 +19,7 @@ class Connection;
 
 namespace orvane::gen {
 
-// orvane-gen: lists a data source or generates the outputs of one table, with the checks
+// orvane-gen: lists a data source or generates the outputs of its tables, with the checks
 // and messages of the desktop's Generate. Texts go to out, messages and progress to err.
 class GenApp {
   public:
@@ -51,6 +51,15 @@ class GenApp {
     void List(const DbCatalog& catalog, Config& config);
     void Generate(const GenOptions& options, const DbCatalog& catalog,
                   const std::shared_ptr<Config>& config);
+    // Each table into a folder of its own, one line a table on err; 1 when any table failed.
+    int GenerateEach(const GenOptions& options, const DbCatalog& catalog,
+                     data::Connection& connection, const std::shared_ptr<Config>& config);
+    // The screens of one table: into files in dir (returning their paths), or the one text to
+    // out when dir is empty.
+    std::vector<std::string> GenerateTable(const GenOptions& options, const DbCatalog::Table& table,
+                                           const std::vector<std::string>& keys,
+                                           const std::string& dir,
+                                           const std::shared_ptr<Config>& config);
     void Progress(const std::string& message) const;
 
     std::ostream& out_;

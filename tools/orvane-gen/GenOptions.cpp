@@ -99,13 +99,18 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
             "--dsn",      "--driver",  "--server",  "--database", "--user",
             "--password", "--table",   "--columns", "--keys",     "--rows",
             "--alias",    "--screens", "--out",     "--dialect"};
-        const bool flag = name == "--list" || name == "--quiet";
+        static const std::set<std::string> kFlags = {"--list", "--quiet", "--all-tables"};
+        const bool flag = kFlags.count(name) != 0;
         if (!flag && kValued.count(name) == 0) throw UsageError("unknown option " + name);
-        if (!seen.insert(name).second) throw UsageError(name + " is given more than once");
+        if (!seen.insert(name).second && name != "--table") {
+            throw UsageError(name + " is given more than once");
+        }
 
         if (flag) {
             if (hasValue) throw UsageError(name + " takes no value");
-            (name == "--list" ? options.list : options.quiet) = true;
+            (name == "--list"    ? options.list
+             : name == "--quiet" ? options.quiet
+                                 : options.allTables) = true;
             continue;
         }
         if (!hasValue) {
@@ -125,7 +130,7 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
         } else if (name == "--password") {
             options.password = value;
         } else if (name == "--table") {
-            options.table = value;
+            options.tables.push_back(value);
         } else if (name == "--columns") {
             options.columns = SplitList(name, value);
         } else if (name == "--keys") {
@@ -158,6 +163,15 @@ GenOptions GenOptions::Parse(const std::vector<std::string>& args) {
     if (!options.outDir.empty() && options.alias.find('/') != std::string::npos) {
         throw UsageError("--alias names the output files and cannot contain \"/\"");
     }
+    if (options.allTables && !options.tables.empty()) {
+        throw UsageError("--all-tables cannot be combined with --table");
+    }
+    if (options.Batch() && options.outDir.empty()) {
+        throw UsageError("several tables are written one folder each: give --out DIR");
+    }
+    if (options.Batch() && options.aliasGiven) {
+        throw UsageError("--alias names the files of one table and cannot be used with several");
+    }
     if (!options.list && options.outDir.empty() && options.screens.size() > 1) {
         throw UsageError(
             "more than one screen: name one with --screens, or write files with --out DIR");
@@ -169,8 +183,9 @@ std::string GenOptions::Usage() {
     return R"(Usage:
   orvane-gen CONNECTION --list
   orvane-gen CONNECTION --table NAME --keys K[,K...] [OPTIONS]
+  orvane-gen CONNECTION --all-tables|--table NAME --table NAME... --out DIR [OPTIONS]
 
-Generates the outputs of one table (schemas, XML data, SQL, classes) without the desktop.
+Generates the outputs of a table (schemas, XML data, SQL, classes) without the desktop.
 
 Connection (as in the connection dialog):
   --dsn NAME            an ODBC data source
@@ -182,9 +197,13 @@ Connection (as in the connection dialog):
 
 Generation:
   --list                print the folders, tables and columns of the data source
-  --table NAME          the table, by its full name as --list prints it
+  --table NAME          the table, by its full name as --list prints it; given more than
+                        once, each table is written as --all-tables writes it
+  --all-tables          every table of the Tables folder (not the system tables or views),
+                        each into a folder of its own below --out, named after the table
   --columns A,B,...     the columns to use (default: all)
-  --keys K,...          the primary-key columns
+  --keys K,...          the primary-key columns (default for several tables: the primary
+                        key the data source reports; a table without one is skipped)
   --rows N              rows of data to read, 0 to 32767 (default 10)
   --alias A             the alias (default: the table name as the desktop proposes it)
   --screens LIST        xsd,biz,dtd,xml,sql,vb,java,vbnet,csharp or all (default all)
@@ -195,7 +214,11 @@ Generation:
   --quiet               no progress messages on standard error
   --help                this text
 
-Exit status: 0 done, 1 failure (connection, table, column, query), 2 usage error.
+With several tables, standard error gets one line a table; the tables that fail are
+skipped and the others still written.
+
+Exit status: 0 done, 1 failure (connection, table, column, query; for several tables: any
+of them), 2 usage error.
 )";
 }
 

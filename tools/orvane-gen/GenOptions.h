@@ -22,6 +22,7 @@ class GenOptions {
     bool help = false;
     bool list = false;
     bool quiet = false;
+    bool allTables = false;
 
     // Connection, as the connection dialog takes it.
     std::string dsn;
@@ -31,7 +32,7 @@ class GenOptions {
     std::string user;
     std::string password;
 
-    std::string table;
+    std::vector<std::string> tables;   // in the order given
     std::vector<std::string> columns;  // empty: all
     std::vector<std::string> keys;
     std::int16_t rows = 10;
@@ -43,6 +44,8 @@ class GenOptions {
 
     // True when a data source or a driver was named.
     bool HasConnection() const { return !dsn.empty() || !driver.empty(); }
+    // True when each table is written into a folder of its own below outDir.
+    bool Batch() const { return allTables || tables.size() > 1; }
 
     // Parses the arguments after the program name. Throws UsageError.
     static GenOptions Parse(const std::vector<std::string>& args);
