@@ -202,15 +202,15 @@ std::string XsdRestrictions(const ODBCField& field, int indent) {
     return JoinLines(lines);
 }
 
-// The data document writes a date's time of day, era and infinity as PostgreSQL does, and a
-// NULL as the empty element; xs:date, the number types and the integer types take none of
-// these, so a union adds them as patterns of text.
+// The data document writes a date's time of day (with its fraction of a second), era and
+// infinity as PostgreSQL does, and a NULL as the empty element; xs:date, the number types and
+// the integer types take none of these, so a union adds them as patterns of text.
 std::string XsdOtherTexts(const ODBCField& field, int indent) {
     std::vector<std::string> lines;
     const XsdFamily family = FamilyOf(field);
     if (family == XsdFamily::Date) {
         const std::string date = "\\d{4}-(0[1-9]|1[0-2])-(0[1-9]|[12]\\d|3[01])";
-        const std::string time = "([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d";
+        const std::string time = "([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d(\\.\\d+)?";
         lines.push_back(Pattern(date + " " + time, indent));
         lines.push_back(Pattern(date + "( " + time + ")? BC", indent));
         lines.push_back(Pattern("-?infinity", indent));
