@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -23,6 +25,17 @@ bool IsPlain(unsigned char c) {
     return c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127);
 }
 
+// Whether the eight bytes at p are all printable ASCII (0x20 to 0x7E), the bulk of any text.
+bool EightPlain(const char* p) {
+    std::uint64_t x = 0;
+    std::memcpy(&x, p, sizeof x);
+    constexpr std::uint64_t kHigh = 0x8080808080808080;
+    if ((x & kHigh) != 0) return false;
+    // No byte has its high bit, so these sums carry into no other byte: adding 0x60 sets it in
+    // the bytes from 0x20 up, adding 0x01 in the bytes of 0x7F.
+    return ((x + 0x6060606060606060) & ~(x + 0x0101010101010101) & kHigh) == kHigh;
+}
+
 // Calls emit with the pieces of text that pass the filter and "?" for each character that
 // does not: control characters other than TAB, LF and CR, noncharacters and bytes that are not
 // valid UTF-8. Plain text comes out as one piece, without a copy.
@@ -30,6 +43,10 @@ template <class Emit>
 void FilterPieces(std::string_view text, Emit emit) {
     std::size_t from = 0;
     for (std::size_t i = 0; i < text.size();) {
+        if (i + 8 <= text.size() && EightPlain(text.data() + i)) {
+            i += 8;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsPlain(c)) {
             ++i;
@@ -73,6 +90,10 @@ std::string Cache::GetTempFileName() {
     if (fd < 0) throw OrvaneError(SystemError("Cannot create a temporary file", pattern));
     ::close(fd);
     return buffer.data();
+}
+
+void Cache::Reserve(std::size_t bytes) {
+    if (path_.empty()) text_.reserve(text_.size() + std::min(bytes, memoryLimit_));
 }
 
 void Cache::WriteTofile(std::string_view sRecord) {

@@ -29,6 +29,9 @@ class Cache {
     // Creates a new, empty, uniquely named file in the temporary folder and returns its path.
     static std::string GetTempFileName();
 
+    // Room for about `bytes` of records in memory (no more than the bound), so that a text of
+    // known size grows without copies of itself.
+    void Reserve(std::size_t bytes);
     // Appends a record. UTF-8 text is kept; control characters other than TAB, LF and CR,
     // and bytes that are not valid UTF-8, become "?". Throws when the file cannot be written.
     void WriteTofile(std::string_view sRecord);

@@ -228,6 +228,10 @@ std::string Generator::GenSQL() {
     const std::size_t rows = RowsToWrite(table, table.Values().Count());
     // The statements go to the cache, which moves them to a file when they grow large.
     Cache cache;
+    // The values, an eighth more for quotes, and each statement's own text.
+    const std::size_t values = table.Values().TextSize();
+    cache.Reserve(values + values / 8 +
+                  rows * (insertInto.size() + columnList.size() + 16 + 4 * columns));
     std::string statement;
     ForEachRow(*this, rows, [&](std::size_t i) {
         cache.WriteTofile(insertInto);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,16 @@ std::string Generator::GenXML() {
     // The document is built in the cache's text, after its head.
     Cache cache(AddXmlDeclaration(CommentHeader("XML")));
     cache.WriteTofile(OpenTag(rootName, 0) + "\r\n");
+    const std::int16_t maxRows = table.MaxRows();
+    std::size_t markup = rowOpen.size() + rowClose.size() + rootClose.size();
+    for (std::size_t j = 0; j < columns; ++j) markup += openTags[j].size() + closeTags[j].size();
+    // The values, their markup and an eighth more for escapes.
+    const std::size_t values = table.Values().TextSize();
+    cache.Reserve(values + values / 8 +
+                  markup * static_cast<std::size_t>(std::max<int>(maxRows, 0)));
 
     std::string row;
     bool stopped = false;
-    const std::int16_t maxRows = table.MaxRows();
     for (std::int32_t i = 1; i <= maxRows; ++i) {
         const ODBCTable::Row values = table.Values().Item(static_cast<std::size_t>(i));
         row = rowOpen;

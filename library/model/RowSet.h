@@ -53,6 +53,8 @@ class ORVANE_API RowSet {
     void EndRow() { ++rows_; }
 
     std::size_t Count() const { return rows_; }
+    // The bytes of all cells' text, for sizing what is built from them.
+    std::size_t TextSize() const { return text_.size(); }
     bool Empty() const { return rows_ == 0; }
     Row Item(std::size_t position) const;
     Row Item(std::string_view key) const;

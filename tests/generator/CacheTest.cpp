@@ -50,6 +50,9 @@ TEST_F(CacheFiles, TextComesBackWithControlCharactersAndBrokenUtf8Replaced) {
         {{"a\tb\r\nc", "two"}, "a\tb\r\nctwo\r\n"},
         {{std::string("nul\0end", 7), "\x01\x1F\x7F"}, "nul?end???\r\n"},
         {{"\xE6\x9D\xB1 \xF0\x9F\x98\x80"}, "\xE6\x9D\xB1 \xF0\x9F\x98\x80\r\n"},
+        // Runs of eight bytes, read at once, with the first and last characters that pass.
+        {{"~ ~ ~ ~ abcdefg\x7Fhijklmn\x1Fop\xC3\xA9qrstuvwx"},
+         "~ ~ ~ ~ abcdefg?hijklmn?op\xC3\xA9qrstuvwx\r\n"},
         // C1 controls, noncharacters and bytes that are not UTF-8.
         {{"\xC2\x85", "\xEF\xBF\xBF", "\xC3(", "\xC0\xAF", "\xED\xA0\x80", "end\xE6\x9D"},
          "???"
