@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <set>
 #include <utility>
@@ -280,23 +281,30 @@ std::vector<std::string> GenApp::GenerateTable(const GenOptions& options,
     // Screens named here are generated whatever the settings say; the settings are not saved.
     for (int screen : options.screens) config->Screens().Item(std::to_string(screen))->Enabled = 1;
 
-    std::vector<std::string> texts;
-    for (int screen : options.screens) texts.push_back(workflow.Generate(screen));
-    workflow.Stop();
-
     if (dir.empty()) {
-        out_ << texts.front();
+        // Every screen named is generated, as with a folder; the first is printed.
+        std::string first;
+        for (std::size_t k = 0; k < options.screens.size(); ++k) {
+            std::string text = workflow.Generate(options.screens[k]);
+            if (k == 0) first = std::move(text);
+        }
+        workflow.Stop();
+        out_ << first;
         if (!out_.flush()) throw Failure(kCannotWrite);
         return paths;
     }
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     if (error) throw Failure("Cannot create the folder " + dir + ": " + error.message());
+    // Each text goes to its temporary file as soon as it is made, so only one is held at a time;
+    // the files replace their targets once all are made, and a failed run leaves none.
+    std::vector<std::unique_ptr<AtomicFile>> files;
     for (std::size_t k = 0; k < paths.size(); ++k) {
-        AtomicFile file(paths[k]);
-        file.Write(texts[k]);
-        file.Commit();
+        files.push_back(std::make_unique<AtomicFile>(paths[k]));
+        files.back()->Write(workflow.Generate(options.screens[k]));
     }
+    workflow.Stop();
+    for (const auto& file : files) file->Commit();
     return paths;
 }
 
