@@ -249,17 +249,21 @@ class Connection::Impl {
             selectList += QuoteName(column.name, quoting);
             selectList += cast;
         }
-        auto run = [&](OdbcHandle prepared) {
-            prepared.Check(SQLExecute(prepared.Get()), "Query failed");
+        // Run as a direct statement, not the prepared one: psqlODBC takes a direct statement's
+        // rows as they arrive, but holds a prepared one's whole result twice over.
+        auto run = [&](OdbcHandle prepared, std::string& sql) {
+            prepared.Check(SQLExecDirect(prepared.Get(), reinterpret_cast<SQLCHAR*>(sql.data()),
+                                         static_cast<SQLINTEGER>(sql.size())),
+                           "Query failed");
             return MakeRecordSet(std::move(prepared), std::move(described), false, statementText,
                                  {});
         };
         if (casts) {
             OdbcHandle rewritten = Session().NewStatement();
             std::string cast = "select " + selectList + " from (" + statementText + ") as t";
-            if (SQL_SUCCEEDED(prepare(rewritten, cast))) return run(std::move(rewritten));
+            if (SQL_SUCCEEDED(prepare(rewritten, cast))) return run(std::move(rewritten), cast);
         }
-        return run(std::move(statement));
+        return run(std::move(statement), text);
     }
 };
 
