@@ -8,6 +8,7 @@
 
 #include "core/Host.h"
 #include "core/LibraryFolder.h"
+#include "core/OrvaneError.h"
 #include "core/Screens.h"
 #include "core/SqlDialects.h"
 #include "settings/RegAccess.h"
@@ -234,7 +235,7 @@ void Config::Save() {
     }
     if (changed.empty()) return;
     const auto machine = SettingsFile::ForRoot(RegAccess::HKEY_LOCAL_MACHINE);
-    if (!machine) return;
+    if (!machine) throw OrvaneError("There is no settings folder to save to.");
     // All of them in one replacement of the file, each a string value with its terminating
     // zero as a ValString write stores it.
     const bool written = machine->Update([&changed](RegistryFile& store) {
@@ -245,7 +246,10 @@ void Config::Save() {
         }
         return true;
     });
-    if (written) Remember(changed);
+    // The caller tells the user; the values stay changed here, so a later save tries again.
+    if (!written)
+        throw OrvaneError("The settings file " + machine->Path() + " could not be written.");
+    Remember(changed);
 }
 
 }  // namespace orvane

@@ -42,7 +42,8 @@ class ORVANE_API Config {
     std::string Suffix(std::int32_t nID) const;
 
     std::shared_ptr<Config> GetInstance();
-    // Writes the values changed since loading or the last Save into the store as it is now.
+    // Writes the values changed since loading or the last Save into the store as it is now;
+    // throws OrvaneError when the store cannot be written.
     void Save();
 
   private:

@@ -1,23 +1,42 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
 #include "MainFormFixture.h"
 #include "TestSupport.h"
-#include "UrlCatcher.h"
 #include "dialogs/AboutForm.h"
 #include "main/DialogCommands.h"
 
 namespace orvane {
 namespace {
 
+// Takes the place of the user's browser: while it lives, the URLs of the given schemes the
+// program asks the desktop to open are collected here.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    explicit UrlCatcher(QStringList schemes) : schemes_(std::move(schemes)) {
+        for (const QString& scheme : schemes_)
+            QDesktopServices::setUrlHandler(scheme, this, "Open");
+    }
+    ~UrlCatcher() override {
+        for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QStringList schemes_;
+    QList<QUrl> urls;
+
+  public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
 using AboutHelpTest = test::MainFormFixture;
 
 TEST_F(AboutHelpTest, AboutAndWebSiteOpenTheProjectPage) {
-    test::UrlCatcher browser({"https", "http"});
+    UrlCatcher browser({"https", "http"});
     QString version;
     test::ModalAnswerer answer(test::ModalAnswerer::For<AboutForm>([&](AboutForm& about) {
         version = about.findChild<QLabel*>("LblVersion")->text();
@@ -29,7 +48,7 @@ TEST_F(AboutHelpTest, AboutAndWebSiteOpenTheProjectPage) {
     EXPECT_EQ(answer.Handled(), 1);
     EXPECT_EQ(version, "Version 1.6");
     form_->Actions().webSite->trigger();
-    EXPECT_EQ(browser.Urls(), QList<QUrl>(2, QUrl(AboutForm::kProductUrl)));
+    EXPECT_EQ(browser.urls, QList<QUrl>(2, QUrl(AboutForm::kProductUrl)));
 }
 
 TEST_F(AboutHelpTest, HelpOpensTheGuideBesideTheProgramOrSaysItIsMissing) {
@@ -38,16 +57,17 @@ TEST_F(AboutHelpTest, HelpOpensTheGuideBesideTheProgramOrSaysItIsMissing) {
     QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << guide.toStdString();
     EXPECT_TRUE(file.readAll().contains("Refresh Templates"));
-    test::UrlCatcher browser({"file"});
+    UrlCatcher browser({"file"});
     auto& commands = *form_->findChild<DialogCommands*>();
     EXPECT_TRUE(commands.OpenHelp(binDir));
     test::ModalAnswerer answer;
     EXPECT_FALSE(commands.OpenHelp(Out("bin")));
     ASSERT_EQ(answer.Messages().size(), 1u);
     EXPECT_TRUE(answer.Messages()[0].text.contains(Out("share/orvane/help/index.html")));
-    ASSERT_EQ(browser.Urls().size(), 1);
-    EXPECT_EQ(browser.Urls()[0].toLocalFile(), guide);
+    EXPECT_EQ(browser.urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
 }
 
 }  // namespace
 }  // namespace orvane
+
+#include "AboutHelpTest.moc"

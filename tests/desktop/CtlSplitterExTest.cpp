@@ -89,60 +89,51 @@ class CtlSplitterExTest : public ::testing::Test {
     QLineEdit* second = new QLineEdit;
 };
 
-TEST_F(CtlSplitterExTest, AttachingPlacesTheObjectsSideBySideWithAHundredTwipBar) {
+// Attached side by side at 20 % with a bar of 100 twips; the bar drags within the bounds, a
+// double-click collapses the first object and a second one restores 20 %.
+TEST_F(CtlSplitterExTest, TheUserDragsAndDoubleClicksTheBar) {
     const int bar = TwipsToPixels(100, splitter.logicalDpiX());
-    EXPECT_EQ(splitter.BarPixels(), bar);
     EXPECT_EQ(first->parentWidget(), &splitter);
     EXPECT_EQ(first->geometry(), QRect(0, 0, 200, 400));
     EXPECT_EQ(second->geometry(), QRect(200 + bar, 0, 800 - bar, 400));
     EXPECT_TRUE(splitter.findChild<QLabel*>(QStringLiteral("lblInfo0"))->isHidden());
-    EXPECT_TRUE(splitter.findChild<QLabel*>(QStringLiteral("lblInfo1"))->isHidden());
 
-    splitter.SetTileMode(0);
-    const int stackedBar = TwipsToPixels(100, splitter.logicalDpiY());
-    EXPECT_EQ(first->geometry(), QRect(0, 0, 1000, 80));
-    EXPECT_EQ(second->geometry(), QRect(0, 80 + stackedBar, 1000, 320 - stackedBar));
-}
-
-TEST_F(CtlSplitterExTest, DraggingTheBarMovesItWithinTheBounds) {
     hover(barStart() + 1);
     EXPECT_EQ(splitter.cursor().shape(), Qt::SplitHCursor);
     press(barStart() + 1);
-    drag(500);
-    EXPECT_EQ(splitter.TilePercent(), 50);
-    EXPECT_EQ(first->width(), 500);
-    drag(0);  // the very edge is refused
-    EXPECT_EQ(splitter.TilePercent(), 50);
-    drag(995);  // 99.5 rounds to 100: refused
-    EXPECT_EQ(splitter.TilePercent(), 50);
-    drag(990);
-    EXPECT_EQ(splitter.TilePercent(), 99);
+    const struct {
+        int x, percent;
+    } drags[] = {{500, 50}, {0, 50}, {995, 50}, {990, 99}};  // the very edges are refused
+    for (const auto& c : drags) {
+        drag(c.x);
+        EXPECT_EQ(splitter.TilePercent(), c.percent) << c.x;
+    }
     release(990);
+    EXPECT_EQ(first->width(), 990);
     EXPECT_FALSE(splitter.testAttribute(Qt::WA_SetCursor));
     EXPECT_EQ(splitter.focusWidget(), first);
+
+    doubleClick();
+    EXPECT_EQ(splitter.TilePercent(), 0);
+    EXPECT_EQ(first->width(), 0);
+    EXPECT_EQ(second->x(), bar);
+    doubleClick();
+    EXPECT_EQ(splitter.TilePercent(), 20);
+    EXPECT_EQ(first->width(), 200);
 
     splitter.SetMinTilePercent(30);
     splitter.SetMaxTilePercent(70);
     press(barStart() + 1);
     drag(200);
-    EXPECT_EQ(splitter.TilePercent(), 99);
-    drag(600);
-    EXPECT_EQ(splitter.TilePercent(), 60);
-    release(600);
-}
-
-TEST_F(CtlSplitterExTest, DoubleClickCollapsesAndRestoresTwentyPercent) {
-    press(barStart() + 1);
-    drag(700);
-    release(700);
-    doubleClick();
-    EXPECT_EQ(splitter.TilePercent(), 0);
-    EXPECT_EQ(first->width(), 0);
-    EXPECT_EQ(second->x(), splitter.BarPixels());
-    EXPECT_EQ(splitter.focusWidget(), first);
-    doubleClick();
     EXPECT_EQ(splitter.TilePercent(), 20);
-    EXPECT_EQ(first->width(), 200);
+    drag(600);
+    release(600);
+    EXPECT_EQ(splitter.TilePercent(), 60);
+
+    splitter.SetTileMode(0);  // stacked
+    const int stackedBar = TwipsToPixels(100, splitter.logicalDpiY());
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 1000, 240));
+    EXPECT_EQ(second->geometry(), QRect(0, 240 + stackedBar, 1000, 160 - stackedBar));
 }
 
 }  // namespace

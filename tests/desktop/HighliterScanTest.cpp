@@ -51,6 +51,7 @@ const ScanCase kScanCases[] = {
     {"colon splits :NEW", SQL_CODE, ":NEW ", {{1, 3, B}}},
     {"SQL block comment", SQL_CODE, "/* x */ NULL ", {{0, 7, G}, {8, 4, R}}},
     {"a lone minus does not end the word", SQL_CODE, "DAT-E ", {{0, 4, R}}},
+    {"a minus is no comment", SQL_CODE, "1 - NULL ", {{4, 4, R}}},
     {"VB", VB_CODE, "Dim s As String ' c\r\n", {{0, 3, B}, {6, 2, B}, {9, 6, B}, {16, 4, G}}},
     {"VB directive", VB_CODE, "#If x", {{1, 2, B}}},
     {"VB.NET", VBNET_CODE, "x = Len(\"a\")", {{4, 3, R}, {8, 3, Q}}},

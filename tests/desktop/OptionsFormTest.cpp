@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "MainFormFixture.h"
 #include "dialogs/OptionsForm.h"
@@ -143,6 +144,21 @@ TEST_F(OptionsFormTest, SuffixesTypedUnderSeveralNodesLandInTheirOwnScreens) {
     EXPECT_EQ(Record(7).Suffix, "Net");
     EXPECT_EQ(Stored(7).Suffix, "Net");
     EXPECT_EQ(Stored(8).Suffix, "Dto");
+
+    // A save that fails says so and names the file; the window goes on with the values.
+    std::filesystem::remove(settings_.Path("machine.reg.lock"));
+    ASSERT_TRUE(std::filesystem::create_directory(settings_.Path("machine.reg.lock")));
+    form_->Actions().options->trigger();
+    Click("f7");
+    TypeSuffix("Lost");
+    test::ModalAnswerer answer;
+    Child<QPushButton>("OKButton")->click();
+    ASSERT_EQ(answer.Messages().size(), 1u);
+    EXPECT_TRUE(answer.Messages()[0].text.startsWith("The settings could not be saved.\n"));
+    EXPECT_TRUE(
+        answer.Messages()[0].text.contains(QString::fromStdString(settings_.Path("machine.reg"))));
+    EXPECT_EQ(Record(7).Suffix, "Lost");
+    EXPECT_EQ(Stored(7).Suffix, "Net");
 }
 
 TEST_F(OptionsFormTest, TheSqlScreenChoosesItsDialectWhichOkSaves) {
