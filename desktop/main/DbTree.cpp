@@ -1,5 +1,7 @@
 #include "main/DbTree.h"
 
+#include <memory>
+
 #include "common/Icons.h"
 #include "model/DbCatalog.h"
 #include "model/TreeNode.h"
@@ -7,14 +9,15 @@
 namespace orvane {
 
 namespace {
-QTreeWidgetItem* MakeNode(const QString& key, const QString& text, int image) {
+QTreeWidgetItem* MakeNode(const QString& key, const QString& text, int image, const QIcon& icon) {
     auto* item = new QTreeWidgetItem(QStringList{text});
     // A narrow tree cuts long names; the tooltip shows them whole.
     item->setToolTip(0, text);
     item->setData(0, DbTree::KeyRole, key);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
-    DbTree::SetImage(item, image);
+    item->setData(0, DbTree::ImageRole, image);
+    item->setIcon(0, icon);
     return item;
 }
 
@@ -32,31 +35,39 @@ void DbTree::SetImage(QTreeWidgetItem* item, int image) {
     item->setIcon(0, Icons::TreeImage(image));
 }
 
-void DbTree::Fill(QTreeWidget* tree, const DbCatalog& catalog, const std::string& selectedDsn) {
-    tree->clear();
-    QTreeWidgetItem* root =
+void DbTree::Fill(QTreeWidget* tree, const DbCatalog& catalog, const std::string& selectedDsn,
+                  const std::function<void(std::size_t)>& progress) {
+    // One icon per image for all nodes: loading it again for each costs more than the node.
+    const QIcon tableIcon = Icons::TreeImage(ImageTable);
+    const QIcon fieldIcon = Icons::TreeImage(ImageField);
+    // The nodes replace the tree's in one step at the end, so that progress may let the window's
+    // events run while a catalogue of many thousand tables is turned into nodes.
+    std::unique_ptr<QTreeWidgetItem> root(
         MakeNode("Root", QString::fromStdString(DbCatalog::RootText(selectedDsn, catalog.dbmsName)),
-                 ImageDb);
-    tree->addTopLevelItem(root);
+                 ImageDb, Icons::TreeImage(ImageDb)));
+    std::size_t done = 0;
     for (const DbCatalog::Folder& folder : catalog.folders) {
         const QString name = QString::fromStdString(folder.name);
-        QTreeWidgetItem* folderNode = MakeNode(name, name, ImageTable);
+        QTreeWidgetItem* folderNode = MakeNode(name, name, ImageTable, tableIcon);
         root->addChild(folderNode);
         for (const DbCatalog::Table& table : folder.tables) {
             QTreeWidgetItem* tableNode =
                 MakeNode(QString::fromStdString(DbCatalog::TableKey(table.fullName)),
-                         QString::fromStdString(table.fullName), ImageTable);
+                         QString::fromStdString(table.fullName), ImageTable, tableIcon);
             QList<QTreeWidgetItem*> columns;
             for (const std::string& column : table.columns) {
                 columns.append(
                     MakeNode(QString::fromStdString(DbCatalog::ColumnKey(table.fullName, column)),
-                             QString::fromStdString(column), ImageField));
+                             QString::fromStdString(column), ImageField, fieldIcon));
             }
             tableNode->addChildren(columns);
             folderNode->addChild(tableNode);
+            if (progress && ++done % 1000 == 0) progress(done);
         }
     }
-    root->setExpanded(true);
+    tree->clear();
+    tree->addTopLevelItem(root.get());
+    root.release()->setExpanded(true);
 }
 
 QTreeWidgetItem* DbTree::FindByKey(QTreeWidget* tree, const QString& key) {

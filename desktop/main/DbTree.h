@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QTreeWidget>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace orvane {
@@ -13,7 +15,7 @@ namespace orvane {
 // The database tree's node format and check-mark rules, on a QTreeWidget. A node's key and
 // image index live in the item's data; its check box is the item's check state.
 class DbTree {
-public:
+  public:
     static constexpr int KeyRole = Qt::UserRole;
     static constexpr int ImageRole = Qt::UserRole + 1;
 
@@ -22,7 +24,10 @@ public:
     static void SetImage(QTreeWidgetItem* item, int image);
 
     // Replaces the tree's content by the catalogue: root, the three folders, tables, columns.
-    static void Fill(QTreeWidget* tree, const DbCatalog& catalog, const std::string& selectedDsn);
+    // progress(n) is called after every thousandth table (the window lets its events run there);
+    // the tree keeps its nodes until all new ones are made.
+    static void Fill(QTreeWidget* tree, const DbCatalog& catalog, const std::string& selectedDsn,
+                     const std::function<void(std::size_t)>& progress = {});
     static QTreeWidgetItem* FindByKey(QTreeWidget* tree, const QString& key);
 
     static bool IsTableNode(const QTreeWidgetItem* item);

@@ -334,15 +334,16 @@ void MainForm::ConnectToDataSource() {
     bool connected = false;
     try {
         connection->Open(manager->ADOConnect());
-        DbCatalog catalog = DbCatalog::Read(*connection, [this](std::size_t tables) {
+        const auto progress = [this](std::size_t tables) {
             RefreshStatus(tr("Loading tables... %1").arg(tables));
             Host::DoEvents();
             if (closed_) throw TreeLoadAbandoned{};
-        });
+        };
+        DbCatalog catalog = DbCatalog::Read(*connection, progress);
         manager->dbconn = connection;
         config_->DBMSName = catalog.dbmsName;
         updatingTree_ = true;
-        DbTree::Fill(tree_, catalog, manager->SelectedDsn());
+        DbTree::Fill(tree_, catalog, manager->SelectedDsn(), progress);
         updatingTree_ = false;
         connected = true;
     } catch (const TreeLoadAbandoned&) {
