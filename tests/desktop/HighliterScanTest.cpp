@@ -1,83 +1,59 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <QString>
+#include <map>
+#include <vector>
 
+#include "Golden.h"
 #include "core/Screens.h"
 #include "viewer/Highliter.h"
 #include "viewer/IncrementalColouring.h"
 
 namespace orvane {
 
-void PrintTo(const ColorRange& r, std::ostream* os) {
-    *os << "{" << r.start << "," << r.length << "," << r.color << "}";
-}
-
 namespace {
 
-// The colours as BGR values: dark red, dark blue, green, grey.
-constexpr std::int32_t R = 127, B = 8323072, G = 32512, Q = 8355711;
-
-struct ScanCase {
-    const char* what;
-    int screen;
-    const char* text;
-    std::vector<ColorRange> expected;
-};
-
-const ScanCase kScanCases[] = {
-    {"// up to the CR", JAVA_CODE, "int x = 1; // note\r\n", {{0, 3, R}, {11, 8, G}}},
-    {"a word at the very end stays plain", JAVA_CODE, "\"a\" + b", {{0, 3, Q}}},
-    {"word after a literal", JAVA_CODE, "\"a\" +int;", {{0, 3, Q}, {5, 3, R}}},
-    {"a literal does not end the word before it", JAVA_CODE, "int\"x\" ;", {{3, 3, Q}, {0, 3, R}}},
-    {"the character after a literal is skipped", JAVA_CODE, "int\"x\" ", {{3, 3, Q}}},
-    {"dotted names are one word", JAVA_CODE, "System.out System 1.0 ", {{11, 6, B}}},
-    {"a lone slash neither ends nor joins", JAVA_CODE, "in/t x", {{0, 3, R}}},
-    {"block comment, next character skipped", JAVA_CODE, "a /* c */ int ", {{2, 7, G}, {10, 3, R}}},
-    {"empty block comment", JAVA_CODE, "/**/ int ", {{0, 4, G}, {5, 3, R}}},
-    {"end marker searched from the second char", JAVA_CODE, "/*/ int ", {{0, 3, G}, {4, 3, R}}},
-    {"skipped character starts a word", JAVA_CODE, "/**/int ", {{0, 4, G}}},
-    {"unterminated block comment", JAVA_CODE, "x /* int ", {{5, 3, R}}},
-    {"any case; in both lists is blue", JAVA_CODE, "INT byte ", {{0, 3, R}, {4, 4, B}}},
-    {"entries with # never match", JAVA_CODE, "#Double ", {{1, 6, R}}},
-    {"unterminated line comment", JAVA_CODE, "// int ", {{3, 3, R}}},
-    {"lone quote", JAVA_CODE, "x \" int ", {{2, 1, Q}, {4, 3, R}}},
-    {"C#", CSHARP_CODE, "using System; void f() {} ", {{0, 5, B}, {6, 6, B}, {14, 4, R}}},
-    {"SQL -- at the end",
-     SQL_CODE,
-     "CREATE TABLE T (ID INTEGER) -- c",
-     {{0, 6, B}, {7, 5, B}, {19, 7, R}}},
-    {"SQL doubled quote", SQL_CODE, "SELECT 'it''s' FROM", {{0, 6, B}, {7, 4, Q}, {13, 1, Q}}},
-    {"SQL line comment", SQL_CODE, "-- c\r\nEND ", {{0, 5, G}, {6, 3, B}}},
-    {"colon splits :NEW", SQL_CODE, ":NEW ", {{1, 3, B}}},
-    {"SQL block comment", SQL_CODE, "/* x */ NULL ", {{0, 7, G}, {8, 4, R}}},
-    {"a lone minus does not end the word", SQL_CODE, "DAT-E ", {{0, 4, R}}},
-    {"a minus is no comment", SQL_CODE, "1 - NULL ", {{4, 4, R}}},
-    {"VB", VB_CODE, "Dim s As String ' c\r\n", {{0, 3, B}, {6, 2, B}, {9, 6, B}, {16, 4, G}}},
-    {"VB directive", VB_CODE, "#If x", {{1, 2, B}}},
-    {"VB.NET", VBNET_CODE, "x = Len(\"a\")", {{4, 3, R}, {8, 3, Q}}},
-    {"XSD", XSD_CODE, "<xsd:element name=\"ID\"/>", {{1, 3, B}, {5, 7, B}, {13, 4, R}, {18, 4, Q}}},
-    {"XML comment", BIZ_CODE, "<!-- c --><b>", {{0, 10, G}, {11, 1, B}}},
-    {"DTD", DTD_CODE, "<!ELEMENT ROW (#PCDATA)>", {{2, 7, B}, {16, 6, R}}},
-    {"XML names",
-     XML_CODE,
-     "<ROWS><ROW><ID>1</ID></ROW></ROWS>",
-     {{1, 4, B}, {7, 3, B}, {12, 2, B}, {18, 2, B}, {23, 3, B}, {29, 4, B}}},
-    {"xmlns",
-     XML_CODE,
-     "<TABLE xmlns=\"urn:x\"><ROW/></TABLE>",
-     {{1, 5, B}, {13, 7, Q}, {29, 5, B}}},
-    {"XML declaration", XML_CODE, "<?xml version=\"1.0\"?>", {{2, 3, R}, {6, 7, R}, {14, 5, Q}}},
-    // Characters, not bytes, are counted.
-    {"word of characters", JAVA_CODE, "i\"\xc3\xa9\"xnt ;", {{1, 4, Q}, {0, 4, R}}},
-    {"whole character skipped", JAVA_CODE, "in\"x\"\xc3\xa9t ;", {{2, 3, Q}, {0, 3, R}}},
-};
-
-TEST(HighliterScan, ColoursTheRangesOfEachExample) {
-    for (const ScanCase& c : kScanCases) {
-        const auto profile = Highliter::ProfileForScreen(c.screen, c.text);
-        ASSERT_TRUE(profile.has_value()) << c.what;
-        EXPECT_EQ(Highliter::HighlightWords(c.text, *profile), c.expected) << c.what;
-    }
+// Each example as the screen, the text and the words coloured in scan order, with their colour.
+TEST(HighliterScan, ColoursTheWordsOfEachExample) {
+    const std::pair<int, std::vector<const char*>> examples[] = {
+        {JAVA_CODE,
+         {"int x = 1; // note\r\n", "\"a\" + b", "\"a\" +int;", "int\"x\" ;", "int\"x\" ",
+          "System.out System 1.0 ", "in/t x", "a /* c */ int ", "/**/ int ", "/*/ int ", "/**/int ",
+          "x /* int ", "INT byte ", "#Double ", "// int ", "x \" int ", "i\"\xc3\xa9\"xnt ;",
+          "in\"x\"\xc3\xa9t ;"}},
+        {CSHARP_CODE, {"using System; void f() {} "}},
+        {SQL_CODE,
+         {"CREATE TABLE T (ID INTEGER) -- c", "SELECT 'it''s' FROM", "-- c\r\nEND ", ":NEW ",
+          "/* x */ NULL ", "DAT-E ", "1 - NULL "}},
+        {VB_CODE, {"Dim s As String ' c\r\n", "#If x"}},
+        {VBNET_CODE, {"x = Len(\"a\")"}},
+        {XSD_CODE, {"<xsd:element name=\"ID\"/>"}},
+        {BIZ_CODE, {"<!-- c --><b>"}},
+        {DTD_CODE, {"<!ELEMENT ROW (#PCDATA)>"}},
+        {XML_CODE,
+         {"<ROWS><ROW><ID>1</ID></ROW></ROWS>", "<TABLE xmlns=\"urn:x\"><ROW/></TABLE>",
+          "<?xml version=\"1.0\"?>"}}};
+    const std::map<std::int32_t, const char*> colours = {
+        {127, "red"}, {8323072, "blue"}, {32512, "green"}, {8355711, "grey"}};
+    QString dump;
+    for (const auto& [screen, texts] : examples)
+        for (const char* text : texts) {
+            const auto profile = Highliter::ProfileForScreen(screen, text);
+            ASSERT_TRUE(profile.has_value()) << text;
+            // Ranges count characters, not bytes.
+            const QString shown = QString::fromUtf8(text);
+            const auto visible = [](QString s) {
+                return s.replace("\r", "\\r").replace("\n", "\\n");
+            };
+            dump += QString("%1 %2\n").arg(screen).arg(visible(shown));
+            for (const ColorRange& r : Highliter::HighlightWords(text, *profile)) {
+                dump += QString("  %1 %2\n")
+                            .arg(visible(
+                                shown.mid(static_cast<int>(r.start), static_cast<int>(r.length))))
+                            .arg(colours.count(r.color) != 0 ? colours.at(r.color) : "?");
+            }
+        }
+    test::expectGolden("highlighter-scan.txt", dump.toStdString());
 }
 
 // The styles of a whole text after one scan.

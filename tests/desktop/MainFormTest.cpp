@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <algorithm>
 #include <filesystem>
 
 #include "MainFormFixture.h"
@@ -23,7 +22,6 @@
 #include "main/DbTree.h"
 #include "settings/Config.h"
 #include "viewer/CodePane.h"
-#include "viewer/Highliter.h"
 
 namespace orvane {
 namespace {
@@ -49,38 +47,15 @@ TEST_F(MainFormTest, GenerateFillsThePanesWithWhatOrvaneGenWrites) {
     ASSERT_EQ(gen.status, 0) << gen.out;
     const char* const files[] = {"xsd", "biz", "dtd", "xml", "sql", "cls", "java", "vb", "cs"};
     for (int i = 0; i < MainForm::kScreens; ++i) {
-        const std::string expected = test::ReadFile(outDir_ + "/Customers." + files[i]);
-        EXPECT_FALSE(expected.empty()) << i;
-        EXPECT_EQ(form_->Pane(i)->crLfTextUtf8(), expected) << "screen " << i;
+        EXPECT_EQ(form_->Pane(i)->crLfTextUtf8(),
+                  test::ReadFile(outDir_ + "/Customers." + files[i]))
+            << "screen " << i;
     }
     const QString java = form_->Pane(JAVA_CODE)->crLfText();
     EXPECT_EQ(form_->Pane(JAVA_CODE)->colorAt(java.indexOf(" public ") + 1), QColor(0, 0, 127));
     const QString screenshot = qEnvironmentVariable("ORVANE_SCREENSHOT");
     if (!screenshot.isEmpty()) {
         EXPECT_TRUE(form_->grab().toImage().save(screenshot));
-    }
-}
-
-// Whatever the panes showed and wherever their caret stood, a Generate leaves each one as a
-// fresh highlight of its new text would: coloured by its screen's profile, or plain.
-TEST_F(MainFormTest, GenerateAgainColoursEveryPaneAfresh) {
-    ChooseTable("Customers", "CustomerID");
-    Record(SQL_CODE).SynHighlight = 0;
-    Generate();
-    ShowScreen(SQL_CODE);
-    form_->Actions().highlight->trigger();  // the SQL pane highlighted by hand all the same
-    for (int i = 0; i < MainForm::kScreens; ++i) {
-        const std::vector<unsigned char> styles = form_->Pane(i)->styles();
-        const auto coloured = std::find_if(styles.begin(), styles.end(), [](auto s) { return s; });
-        ASSERT_NE(coloured, styles.end()) << i;
-        form_->Pane(i)->selectCrLf(static_cast<int>(coloured - styles.begin()) + 1, 0);
-    }
-    Generate();
-    for (int i = 0; i < MainForm::kScreens; ++i) {
-        CodePane fresh;
-        fresh.setCrLfText(form_->Pane(i)->crLfTextView());
-        if (i != SQL_CODE) Highliter().HighlightByType(fresh, i);
-        EXPECT_EQ(form_->Pane(i)->styles(), fresh.styles()) << "screen " << i;
     }
 }
 
@@ -122,12 +97,10 @@ TEST_F(MainFormTest, SecondGenerateOrCloseEndsARunQuickly) {
     Generate();
     EXPECT_TRUE(pressedDuringRun);
     EXPECT_LT(form_->Pane(XML_CODE)->crLfText().count("\t<EventLog>"), 1000);
-    EXPECT_TRUE(form_->Actions().connectDataSource->isEnabled());
     EXPECT_TRUE(form_->Tree()->isEnabled());
 
     form_->Actions().options->trigger();
     auto* options = form_->findChild<QDialog*>("OptionsForm");
-    ASSERT_TRUE(options != nullptr && options->isVisible());
     const std::string stored = settings_.ReadFile("machine.reg");
     Record(JAVA_CODE).Suffix = "Unsaved";
     QElapsedTimer sinceClose;
@@ -139,8 +112,7 @@ TEST_F(MainFormTest, SecondGenerateOrCloseEndsARunQuickly) {
         if (!form_->isVisible()) hiddenAfter = sinceClose.elapsed();
     });
     Generate();
-    EXPECT_GE(hiddenAfter, 0);
-    EXPECT_LT(hiddenAfter, 500);
+    EXPECT_TRUE(0 <= hiddenAfter && hiddenAfter < 500) << hiddenAfter;
     EXPECT_LT(sinceClose.elapsed(), 2000);
     EXPECT_FALSE(form_->IsGenerating());
     EXPECT_FALSE(options->isVisible());
@@ -154,21 +126,15 @@ TEST_F(MainFormTest, FailedConnectSaysWhyAndKeepsTheConnectionInUse) {
     const QString status = form_->StatusText();
     const auto messages = TryConnect("", "NoSuchDriver");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(
-        messages[0].text.startsWith("Unable to access this datasource: \r\n"
-                                    "PROVIDER=MSDASQL;UID=;PWD=; Driver=NoSuchDriver;"))
+    EXPECT_TRUE(messages[0].text.startsWith("Unable to access this datasource: \r\n"
+                                            "PROVIDER=MSDASQL;UID=;PWD=; Driver=NoSuchDriver;") &&
+                messages[0].text.contains("Can't open lib 'NoSuchDriver'"))
         << messages[0].text.toStdString();
-    EXPECT_TRUE(messages[0].text.contains("Can't open lib 'NoSuchDriver'"));
     EXPECT_EQ(form_->StatusText(), status);
     EXPECT_EQ(DbTree::GetCheckedTable(form_->Tree()), Node("TABLE#Customers"));
     EXPECT_TRUE(Generate().empty());
-    for (int screen : {VB_CODE, JAVA_CODE, VBNET_CODE, CSHARP_CODE}) {
-        const QString text = form_->Pane(screen)->crLfText();
-        EXPECT_TRUE(
-            text.contains(screen == JAVA_CODE ? "jdbc:odbc:OrvaneSample" : "DSN=OrvaneSample;"))
-            << screen;
-        EXPECT_FALSE(text.contains("NoSuchDriver")) << screen;
-    }
+    EXPECT_TRUE(form_->Pane(JAVA_CODE)->crLfText().contains("jdbc:odbc:OrvaneSample"));
+    EXPECT_TRUE(form_->Pane(CSHARP_CODE)->crLfText().contains("DSN=OrvaneSample;"));
     // Without a connection to keep, a failed connect claims none.
     form_->Actions().disconnect->trigger();
     EXPECT_EQ(TryConnect("", "NoSuchDriver").size(), 1u);
@@ -240,7 +206,6 @@ TEST_F(MainFormTest, EditedTemplateIsUsedAfterRefreshAndABrokenOneIsReported) {
 TEST_F(MainFormTest, InsertKeyStateShowsForTheCurrentPane) {
     auto* insert = form_->findChild<QLabel*>("StatusBar1_Panel2");
     EXPECT_EQ(insert->text(), "INS");
-    EXPECT_EQ(form_->findChild<QLabel*>("StatusBar1_Panel3")->text(), "");
     ShowScreen(JAVA_CODE);
     CodePane* pane = form_->Pane(JAVA_CODE);
     pane->setCrLfText(QString("abc"));
@@ -274,14 +239,12 @@ TEST_F(MainFormTest, CopyCutAndPasteKeepThePanesLineEnds) {
     clipboard->setText("1\n2\r\n3");
     actions.paste->trigger();
     EXPECT_EQ(pane->crLfText(), "1\r\n2\r\n3");
-    EXPECT_EQ(form_->Pane(XML_CODE)->crLfText(), "");
 }
 
 TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
     Connect("OrvaneSample");
     QTreeWidget* tree = form_->Tree();
     QTreeWidgetItem* root = tree->topLevelItem(0);
-    EXPECT_EQ(root->text(0).left(14), "OrvaneSample (");
     EXPECT_EQ(Node("TABLE#[Order Details]")->text(0), "[Order Details]");
     // A tree narrower than its names scrolls sideways and shows each name whole as a tooltip.
     tree->resize(150, tree->height());
@@ -310,44 +273,40 @@ TEST_F(MainFormTest, TreeQuotesNamesAndKeepsOneTableTicked) {
         DoubleClick(key);
         EXPECT_EQ(DbTree::Image(key), image);
     }
-    DoubleClick(Node("TABLE#Orders"));
-    EXPECT_EQ(DbTree::Image(Node("TABLE#Orders")), 2);
     form_->Actions().disconnect->trigger();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
-    EXPECT_EQ(Box("Alias")->text(), "");
 }
 
-TEST(ODBCformTest, PassesItsFieldsOnAndListsEachDriverOnce) {
+// The dialog lists each driver once and composes what the user typed into a connection.
+TEST(ODBCformTest, ListsEachDriverOnceAndComposesTheConnection) {
     test::QtApp();
     auto config = std::make_shared<Config>("");
     ODBCform dialog;
     dialog.SetConfig(config);
     auto* list = dialog.findChild<QComboBox*>("cboDSNList");
     auto* drivers = dialog.findChild<QComboBox*>("cboDrivers");
-    EXPECT_EQ(list->itemText(0), "(None)");
-    EXPECT_GE(list->findText("OrvaneSampleCopy"), 1);
     QStringList seen;
     for (int i = 0; i < drivers->count(); ++i) seen << drivers->itemText(i);
     EXPECT_EQ(seen.removeDuplicates(), 0);
-    EXPECT_TRUE(seen.contains("SQLite3"));
-    EXPECT_TRUE(seen.contains("MariaDB Unicode"));
+    EXPECT_TRUE(seen.contains("SQLite3") && seen.contains("MariaDB Unicode"))
+        << seen.join(",").toStdString();
+    const auto type = [&](const char* name, const char* text) {
+        dialog.findChild<QLineEdit*>(name)->setText(text);
+    };
+    type("txtUID", "u");
+    type("txtPWD", "p");
     list->setCurrentIndex(list->findText("OrvaneSample"));
     EXPECT_FALSE(drivers->isEnabled());  // a data source disables server and driver
-    EXPECT_FALSE(dialog.findChild<QLineEdit*>("txtServer")->isEnabled());
-    dialog.findChild<QLineEdit*>("txtUID")->setText("u");
-    dialog.findChild<QLineEdit*>("txtPWD")->setText("p");
     dialog.accept();
-    const auto manager = config->ConnectionManager();
-    EXPECT_EQ(manager->sADOConnect, "PROVIDER=MSDASQL;UID=u;PWD=p;DSN=OrvaneSample;");
+    EXPECT_EQ(config->ConnectionManager()->sADOConnect,
+              "PROVIDER=MSDASQL;UID=u;PWD=p;DSN=OrvaneSample;");
     list->setCurrentIndex(0);
     drivers->setCurrentText("r");
-    dialog.findChild<QLineEdit*>("txtServer")->setText("s");
-    dialog.findChild<QLineEdit*>("txtDatabase")->setText("b");
+    type("txtServer", "s");
+    type("txtDatabase", "b");
     dialog.accept();
-    EXPECT_EQ(manager->sADOConnect,
+    EXPECT_EQ(config->ConnectionManager()->sADOConnect,
               "PROVIDER=MSDASQL;UID=u;PWD=p; Driver=r; Server=s; Database=b;");
-    dialog.reject();
-    EXPECT_EQ(manager->ADOConnect(), "");
 }
 
 }  // namespace

@@ -32,7 +32,6 @@ class OptionsFormTest : public test::MainFormFixture {
         ASSERT_NE(options_, nullptr);
     }
 
-    OptionsForm& Options() { return *options_; }
     template <class T>
     T* Child(const char* name) {
         T* child = options_->findChild<T*>(name);
@@ -58,6 +57,7 @@ class OptionsFormTest : public test::MainFormFixture {
     OptionsForm* options_ = nullptr;
 };
 
+// Font and colour chosen for Java reach its pane and the store after OK only.
 TEST_F(OptionsFormTest, FontAndColourChosenForJavaReachThePaneAndTheStoreAfterOk) {
     Click("e6");
     {
@@ -66,86 +66,87 @@ TEST_F(OptionsFormTest, FontAndColourChosenForJavaReachThePaneAndTheStoreAfterOk
             dialog.accept();
         }));
         Child<QPushButton>("cmdFont")->click();
-    }
-    EXPECT_EQ(Child<QLabel>("FntName")->text(), "DejaVu Serif,14");
-    // The record changes at once; the pane and the store only after OK.
-    EXPECT_EQ(Record(6).Font.name, "DejaVu Serif");
-    EXPECT_EQ(Record(6).Font.size, 14.0);
-    EXPECT_NE(form_->Pane(6)->paneFont().name, "DejaVu Serif");
-    EXPECT_NE(Stored(6).Font.name, "DejaVu Serif");
-
-    {
         test::ModalAnswerer colour(test::ModalAnswerer::For<QColorDialog>([](QColorDialog& dialog) {
             dialog.setCurrentColor(QColor(255, 255, 0));
             dialog.accept();
         }));
         Child<QPushButton>("cmdBackColor")->click();
     }
-    EXPECT_EQ(Record(6).color, 0x00FFFF);
-
+    EXPECT_EQ(Child<QLabel>("FntName")->text(), "DejaVu Serif,14");
+    EXPECT_NE(form_->Pane(6)->paneFont().name, "DejaVu Serif");
+    EXPECT_NE(Stored(6).Font.name, "DejaVu Serif");
     Child<QPushButton>("OKButton")->click();
-    EXPECT_FALSE(Options().isVisible());
+    EXPECT_FALSE(options_->isVisible());
+    for (const ConfigRecord& record : {Record(6), Stored(6)}) {
+        EXPECT_EQ(record.Font.name, "DejaVu Serif");
+        EXPECT_EQ(record.Font.size, 14.0);
+        EXPECT_EQ(record.color, 0x00FFFF);
+    }
     EXPECT_EQ(form_->Pane(6)->paneFont().name, "DejaVu Serif");
-    EXPECT_EQ(form_->Pane(6)->paneFont().size, 14.0);
     EXPECT_EQ(form_->Pane(6)->backgroundBgr(), 0x00FFFF);
     EXPECT_NE(form_->Pane(5)->paneFont().name, "DejaVu Serif");
-    const ConfigRecord stored = Stored(6);
-    EXPECT_EQ(stored.Font.name, "DejaVu Serif");
-    EXPECT_EQ(stored.Font.size, 14.0);
-    EXPECT_EQ(stored.color, 0x00FFFF);
 }
 
-TEST_F(OptionsFormTest, CaseRuleChangedThenCancelIsUsedByTheGeneratorButNotSaved) {
-    const std::int16_t storedRule = Stored(6).IsUppercase;
+// A case rule and an SQL dialect chosen count at once, Cancel included; only OK saves them.
+TEST_F(OptionsFormTest, CaseRuleAndSqlDialectCountAtOnceAndOkSavesThem) {
+    const std::int16_t storedRule = Stored(JAVA_CODE).IsUppercase;
     ASSERT_NE(storedRule, 1);
     const std::string vbNetName = form_->TheGenerator().FixFieldName("order id", VBNET_CODE);
     Click("f6");
-    const QByteArray shown = QString("Option1_%1").arg(storedRule).toUtf8();
-    EXPECT_TRUE(Child<QRadioButton>(shown.constData())->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(QString("Option1_%1").arg(storedRule).toUtf8().constData())
+                    ->isChecked());
     Child<QRadioButton>("Option1_1")->click();
-    EXPECT_EQ(Record(6).IsUppercase, 1);
+    Click("f3");
+    EXPECT_FALSE(Child<QGroupBox>("Frame4")->isVisible());
+    Click("f4");
+    EXPECT_TRUE(Child<QGroupBox>("Frame4")->isVisible());
+    auto* dialects = Child<QComboBox>("cboDialect");
+    ASSERT_EQ(dialects->count(), static_cast<int>(std::size(kSqlDialects)));
+    EXPECT_EQ(dialects->currentText(), "Classic");
+    const int postgres = dialects->findText("PostgreSQL");
+    dialects->setCurrentIndex(postgres);
+    emit dialects->activated(postgres);
+    Click("f8");
+    Click("f4");
+    EXPECT_EQ(dialects->currentText(), "PostgreSQL");
     Child<QPushButton>("CancelButton")->click();
 
-    EXPECT_FALSE(Options().isVisible());
+    EXPECT_FALSE(options_->isVisible());
     EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", JAVA_CODE), "ORDER_ID");
     EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", VBNET_CODE), vbNetName);
-    EXPECT_EQ(Stored(6).IsUppercase, storedRule);
-
-    // The next OK saves it along with everything else.
+    EXPECT_EQ(Record(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
+    EXPECT_EQ(Stored(JAVA_CODE).IsUppercase, storedRule);
+    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::Classic);
     form_->Actions().options->trigger();
     Child<QPushButton>("OKButton")->click();
-    EXPECT_EQ(Stored(6).IsUppercase, 1);
+    EXPECT_EQ(Stored(JAVA_CODE).IsUppercase, 1);
+    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
 }
 
-TEST_F(OptionsFormTest, SuffixesTypedUnderSeveralNodesLandInTheirOwnScreens) {
+// Leaving a Format node takes its suffix over; Cancel drops one still in the box, OK takes it; a
+// save that fails says so, names the file and keeps the values in the window.
+TEST_F(OptionsFormTest, SuffixesLandInTheirOwnScreensAndAFailedSaveIsReported) {
     Record(7).Suffix = "Seven";
-    Click("f5");
-    TypeSuffix("Rec");
-    Click("f6");
-    TypeSuffix("Bean");
-    Click("f8");
-    TypeSuffix("Dto");
-    Click("e8");  // leaving a Format node takes its suffix over
-    EXPECT_EQ(Record(5).Suffix, "Rec");
-    EXPECT_EQ(Record(6).Suffix, "Bean");
-    EXPECT_EQ(Record(8).Suffix, "Dto");
+    const std::pair<int, const char*> typed[] = {{5, "Rec"}, {6, "Bean"}, {8, "Dto"}};
+    for (const auto& [screen, suffix] : typed) {
+        Click(QString("f%1").arg(screen));
+        TypeSuffix(suffix);
+    }
+    Click("e8");
+    for (const auto& [screen, suffix] : typed) EXPECT_EQ(Record(screen).Suffix, suffix);
     EXPECT_EQ(Record(7).Suffix, "Seven");
     Click("f6");
     EXPECT_EQ(Child<QLineEdit>("Suffix")->text(), "Bean");
-
-    // A suffix still in the box: Cancel drops it, OK takes it over.
     TypeSuffix("Dropped");
     Child<QPushButton>("CancelButton")->click();
+    EXPECT_EQ(Record(6).Suffix, "Bean");
     form_->Actions().options->trigger();
     Click("f7");
-    EXPECT_EQ(Record(6).Suffix, "Bean");
     TypeSuffix("Net");
     Child<QPushButton>("OKButton")->click();
-    EXPECT_EQ(Record(7).Suffix, "Net");
     EXPECT_EQ(Stored(7).Suffix, "Net");
     EXPECT_EQ(Stored(8).Suffix, "Dto");
 
-    // A save that fails says so and names the file; the window goes on with the values.
     std::filesystem::remove(settings_.Path("machine.reg.lock"));
     ASSERT_TRUE(std::filesystem::create_directory(settings_.Path("machine.reg.lock")));
     form_->Actions().options->trigger();
@@ -154,31 +155,12 @@ TEST_F(OptionsFormTest, SuffixesTypedUnderSeveralNodesLandInTheirOwnScreens) {
     test::ModalAnswerer answer;
     Child<QPushButton>("OKButton")->click();
     ASSERT_EQ(answer.Messages().size(), 1u);
-    EXPECT_TRUE(answer.Messages()[0].text.startsWith("The settings could not be saved.\n"));
-    EXPECT_TRUE(
-        answer.Messages()[0].text.contains(QString::fromStdString(settings_.Path("machine.reg"))));
+    const QString message = answer.Messages()[0].text;
+    EXPECT_TRUE(message.startsWith("The settings could not be saved.\n") &&
+                message.contains(QString::fromStdString(settings_.Path("machine.reg"))))
+        << message.toStdString();
     EXPECT_EQ(Record(7).Suffix, "Lost");
     EXPECT_EQ(Stored(7).Suffix, "Net");
-}
-
-TEST_F(OptionsFormTest, TheSqlScreenChoosesItsDialectWhichOkSaves) {
-    Click("f3");
-    EXPECT_FALSE(Child<QGroupBox>("Frame4")->isVisible());
-    Click("f4");
-    ASSERT_TRUE(Child<QGroupBox>("Frame4")->isVisible());
-    auto* dialects = Child<QComboBox>("cboDialect");
-    ASSERT_EQ(dialects->count(), static_cast<int>(std::size(kSqlDialects)));
-    EXPECT_EQ(dialects->currentText(), "Classic");
-    const int postgres = dialects->findText("PostgreSQL");
-    dialects->setCurrentIndex(postgres);
-    emit dialects->activated(postgres);
-    EXPECT_EQ(Record(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
-    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::Classic);
-    Click("f8");
-    Click("f4");
-    EXPECT_EQ(dialects->currentText(), "PostgreSQL");
-    Child<QPushButton>("OKButton")->click();
-    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
 }
 
 }  // namespace
