@@ -111,31 +111,16 @@ TEST_F(SchemaTextTest, SchemasAndDataOfTablesOfEveryKind) {
 // Each type code's schema type, facets and the patterns of the texts the type does not take.
 TEST(SchemaFacetTest, EveryTypeCodeGetsFacetsItsSchemaTypeAccepts) {
     constexpr int kLong = 2147483647;
+    // name, type code, size, precision, scale, nullable
     const std::vector<ColumnSpec> columns = {
-        {.name = "c", .type = 131, .size = 19, .precision = 10, .scale = 2},
-        {.name = "c", .type = 14, .size = 10, .precision = 8, .scale = 2},
-        {.name = "c", .type = 5, .size = 8, .precision = 15},
-        {.name = "c", .type = 4, .size = 4, .precision = 7, .nullable = false},
-        {.name = "c", .type = 3, .size = 4, .precision = 10},
-        {.name = "c", .type = 20, .size = 8, .precision = 19, .nullable = false},
-        {.name = "c", .type = 2, .size = 2, .precision = 5},
-        {.name = "c", .type = 16, .size = 1, .precision = 3},
-        {.name = "c", .type = 3, .size = 4},
-        {.name = "c", .type = 3, .size = 4, .precision = 10, .scale = 2},
-        {.name = "c", .type = 7, .size = 8},
-        {.name = "c", .type = 133, .size = 10, .nullable = false},
-        {.name = "c", .type = 135, .size = 19},
-        {.name = "c", .type = 134, .size = 8},
-        {.name = "c", .type = 128, .size = 16},
-        {.name = "c", .type = 204, .size = 255},
-        {.name = "c", .type = 205, .size = kLong},
-        {.name = "c", .type = 200, .size = 40},
-        {.name = "c", .type = 129, .size = 2},
-        {.name = "c", .type = 202, .size = kLong},
-        {.name = "c", .type = 11, .size = 1, .precision = 1},
-        {.name = "c", .type = 6, .size = 8, .precision = 19, .scale = 4},
-        {.name = "c", .type = 201, .size = -1},
-    };
+        {"c", 131, 19, 10, 2, true}, {"c", 14, 10, 8, 2, true},     {"c", 5, 8, 15, 0, true},
+        {"c", 4, 4, 7, 0, false},    {"c", 3, 4, 10, 0, true},      {"c", 20, 8, 19, 0, false},
+        {"c", 2, 2, 5, 0, true},     {"c", 16, 1, 3, 0, true},      {"c", 3, 4, 0, 0, true},
+        {"c", 3, 4, 10, 2, true},    {"c", 7, 8, 0, 0, true},       {"c", 133, 10, 0, 0, false},
+        {"c", 135, 19, 0, 0, true},  {"c", 134, 8, 0, 0, true},     {"c", 128, 16, 0, 0, true},
+        {"c", 204, 255, 0, 0, true}, {"c", 205, kLong, 0, 0, true}, {"c", 200, 40, 0, 0, true},
+        {"c", 129, 2, 0, 0, true},   {"c", 202, kLong, 0, 0, true}, {"c", 11, 1, 1, 0, true},
+        {"c", 6, 8, 19, 4, true},    {"c", 201, -1, 0, 0, true}};
     std::string text;
     for (const ColumnSpec& column : columns) {
         const ODBCField field(MakeMeta(column), "");
@@ -154,32 +139,17 @@ TEST(SchemaFacetTest, EveryTypeCodeGetsFacetsItsSchemaTypeAccepts) {
 // inside a comment.
 TEST_F(SchemaTextTest, NamesAndTextsAsXmlTakesThem) {
     std::string text = CommentHeader("XML") + CommentHeader("a--b");
-    for (const std::string name : {"Order_items",
-                                   "a-b.c9",
-                                   "_x",
-                                   "\xC3\x86r\xC3\xB8",
-                                   "\xE6\x9D\xB1\xE4\xBA\xAC",
-                                   "1st",
-                                   "-x",
-                                   ".x",
-                                   "Price$History",
-                                   "Changed By",
-                                   "a:b",
-                                   "a/b(c)",
-                                   "\xC2\xB7x",
-                                   "x\xEF\xBF\xBF",
-                                   "na\xC3\xAFve\xE2\x82\xAC",
-                                   "\xC3\x9F\xC8\x98",
-                                   "a\xFF",
-                                   "\xF3\xB0\x80\x80",
-                                   "a_x0041_b",
-                                   "_x00000041_",
-                                   "_x004_",
-                                   "",
-                                   "&&",
-                                   "a]]>b",
-                                   "O'Reilly & S\xC3\xB6hne <GmbH> \"q\""})
+    // The names, split at "|".
+    const std::string names =
+        "Order_items|a-b.c9|_x|\xC3\x86r\xC3\xB8|\xE6\x9D\xB1\xE4\xBA\xAC|1st|-x|.x|"
+        "Price$History|Changed By|a:b|a/b(c)|\xC2\xB7x|x\xEF\xBF\xBF|na\xC3\xAFve\xE2\x82\xAC|"
+        "\xC3\x9F\xC8\x98|a\xFF|\xF3\xB0\x80\x80|a_x0041_b|_x00000041_|_x004_||&&|a]]>b|"
+        "O'Reilly & S\xC3\xB6hne <GmbH> \"q\"";
+    for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
+        end = names.find('|', at);
+        const std::string name = names.substr(at, end - at);
         text += "[" + name + "] " + XmlName(name) + " " + EscapeXmlText(name) + "\n";
+    }
     expectGolden("xml-names.txt", Portable(text));
 }
 
