@@ -13,7 +13,6 @@
 #include "Programs.h"
 #include "TempSettingsFolder.h"
 #include "TestSupport.h"
-#include "data/Connection.h"
 #include "model/PlainTreeNode.h"
 #include "settings/Config.h"
 
@@ -191,19 +190,6 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ + "/keyed/nokey"));
 
-    // Every table of the sample, each into a folder of its own, one line each.
-    const RunResult all =
-        RunApp(Sample({"--all-tables", "--screens", "xml,sql", "--out", dir_ + "/all"}));
-    EXPECT_EQ(all.status, 0) << all.err;
-    data::Connection sample;
-    sample.Open("DSN=OrvaneSample");
-    const std::size_t tables = DbCatalog::Read(sample).Tables().tables.size();
-    EXPECT_EQ(std::count(all.err.begin(), all.err.end(), '\n'), tables) << all.err;
-    std::size_t written = 0;
-    for (const auto& folder : fs::directory_iterator(dir_ + "/all")) {
-        written += std::distance(fs::directory_iterator(folder), fs::directory_iterator()) == 2;
-    }
-    EXPECT_EQ(written, tables);
     // The file name keeps no control character of the alias.
     std::vector<std::string> files;
     for (const auto& entry : fs::directory_iterator(dir_ + "/hostile")) {
