@@ -24,7 +24,7 @@ TEST(HighliterScan, ColoursTheWordsOfEachExample) {
         {CSHARP_CODE, {"using System; void f() {} "}},
         {SQL_CODE,
          {"CREATE TABLE T (ID INTEGER) -- c", "SELECT 'it''s' FROM", "-- c\r\nEND ", ":NEW ",
-          "/* x */ NULL ", "DAT-E ", "1 - NULL "}},
+          "/* x */ NULL ", "DAT-E ", "1 - NULL\r\n"}},
         {VB_CODE, {"Dim s As String ' c\r\n", "#If x"}},
         {VBNET_CODE, {"x = Len(\"a\")"}},
         {XSD_CODE, {"<xsd:element name=\"ID\"/>"}},
