@@ -1,6 +1,7 @@
 #include "MainFormFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,11 +12,25 @@
 
 #include "TestSupport.h"
 #include "common/Messages.h"
+#include "core/Host.h"
 #include "dialogs/ODBCform.h"
 #include "main/DbTree.h"
 #include "settings/Config.h"
 
 namespace orvane::test {
+
+QApplication& QtApp() {
+    static int argc = 1;
+    static char name[] = "test_desktop";
+    static char* argv[] = {name, nullptr};
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return *existing;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Kept for the whole run: widgets of later tests need it.
+    static QApplication* app = new QApplication(argc, argv);
+    Host::SetEventPump([] { QCoreApplication::processEvents(); });
+    return *app;
+}
 
 void MainFormFixture::SetUp() {
     QtApp();

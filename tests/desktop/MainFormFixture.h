@@ -4,19 +4,30 @@
 
 #include <QString>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "ModalAnswerer.h"
-#include "QtTestApp.h"
 #include "TempSettingsFolder.h"
 #include "main/MainForm.h"
 #include "settings/ConfigRecord.h"
 
+class QApplication;
 class QLineEdit;
 class QTreeWidgetItem;
 
+// Readable failure output for Qt's strings (found by argument-dependent lookup).
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace orvane::test {
+
+// The one QApplication of the widget tests, created on first use (offscreen unless the
+// environment names another platform), with Qt's event processing as the host's event pump, as
+// the program has it.
+QApplication& QtApp();
 
 // A main window on settings of its own (the shipped defaults) and an empty output folder, with
 // the steps a user takes in it.

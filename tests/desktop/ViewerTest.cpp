@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "QtTestApp.h"
+#include "MainFormFixture.h"
 #include "common/Icons.h"
 #include "core/Screens.h"
 #include "viewer/CodePane.h"
