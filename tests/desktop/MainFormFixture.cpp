@@ -44,8 +44,6 @@ void MainFormFixture::SetUp() {
 void MainFormFixture::TearDown() {
     form_.reset();
     std::error_code ignored;
-    std::filesystem::permissions(outDir_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(outDir_, ignored);
 }
 

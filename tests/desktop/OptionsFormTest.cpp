@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>

@@ -107,14 +107,8 @@ TEST_F(PaneCommandsTest, EachScreenSavesExactlyItsPaneUnderTheProposedName) {
     EXPECT_EQ(Files().size(), MainForm::kScreens);
 }
 
+// Save All writes the enabled screens beside the chosen name, less its last extension.
 TEST_F(PaneCommandsTest, SaveAllWritesOnlyEnabledScreensBesideTheChosenName) {
-    const struct {
-        const char* chosen;
-        const char* base;
-    } cases[] = {{"proj.prj", "proj"},
-                 {"proj", "proj"},
-                 {"release.1/proj", "release.1/proj"},
-                 {"two.dots.prj", "two.dots"}};
     ASSERT_TRUE(QDir(Out("")).mkpath("release.1"));
     Box("Alias")->setText("Orders");
     FillPanes();
@@ -123,20 +117,21 @@ TEST_F(PaneCommandsTest, SaveAllWritesOnlyEnabledScreensBesideTheChosenName) {
     Record(8).Suffix = "/../Dto";  // stays beside the others
     const std::pair<int, const char*> written[] = {
         {0, ".xsd"}, {2, ".dtd"}, {3, ".xml"}, {5, ".cls"}, {6, "Bean.java"}, {8, "_.._Dto.cs"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.chosen);
+    for (const char* chosen : {"proj.prj", "release.1/proj", "two.dots.prj"}) {
+        SCOPED_TRACE(chosen);
         QString name;
-        Save(form_->Actions().saveAll, Out(c.chosen), &name);
+        Save(form_->Actions().saveAll, Out(chosen), &name);
         EXPECT_EQ(name, "Orders.prj");
-        const QDir folder = QFileInfo(Out(c.base)).dir();
-        const QString base = QFileInfo(Out(c.base)).fileName();
+        const QString base = QString(chosen).remove(".prj");
+        const QDir folder = QFileInfo(Out(base)).dir();
         QStringList expected;
         for (const auto& [screen, tail] : written) {
-            expected << base + tail;
-            EXPECT_EQ(Read(c.base + QString(tail)), PaneText(screen).toStdString()) << tail;
+            expected << QFileInfo(Out(base)).fileName() + tail;
+            EXPECT_EQ(Read(base + tail), PaneText(screen).toStdString()) << tail;
         }
+        const QStringList present =
+            folder.entryList({QFileInfo(Out(base)).fileName() + "*"}, QDir::Files, QDir::Name);
         expected.sort();
-        const QStringList present = folder.entryList({base + "*"}, QDir::Files, QDir::Name);
         EXPECT_EQ(present, expected);
         for (const QString& file : present) QFile::remove(folder.filePath(file));
     }

@@ -84,14 +84,10 @@ TEST(CodePaneTest, ColoursOnDemandFollowEditsAndEndWithNewText) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane.isFullyColoured(); }, 10000));
     const int middle = static_cast<int>(text.find("\r\n", text.size() / 2) + 2);
     const int nextInt = static_cast<int>(text.find("int", middle + 1));
-    const struct {
-        int at;
-        std::int32_t color;
-    } before[] = {{0, 127}, {3, -1}, {7, 32512}, {middle, 127}};
-    for (const auto& c : before) {
-        const QColor plain = pane.palette().color(QPalette::Text);
-        EXPECT_EQ(pane.colorAt(c.at), c.color < 0 ? plain : ColorFromBgr(c.color)) << c.at;
-    }
+    const QColor red = ColorFromBgr(127), plain = pane.palette().color(QPalette::Text);
+    for (const auto& [at, colour] : std::vector<std::pair<int, QColor>>{
+             {0, red}, {3, plain}, {7, ColorFromBgr(32512)}, {middle, red}})
+        EXPECT_EQ(pane.colorAt(at), colour) << at;
     // Quotes typed around a keyword in the middle turn it grey.
     for (int at : {middle, middle + 4}) {
         pane.selectCrLf(at, 0);
@@ -135,12 +131,10 @@ TEST(IconsTest, EveryPictureLoads) {
     test::QtApp();
     std::vector<QIcon> icons;
     for (int image = 1; image <= 4; ++image) icons.push_back(Icons::TreeImage(image));
-    for (int tool = 0; tool <= static_cast<int>(Icons::Tool::About); ++tool) {
+    for (int tool = 0; tool <= static_cast<int>(Icons::Tool::About); ++tool)
         icons.push_back(Icons::ToolIcon(static_cast<Icons::Tool>(tool)));
-    }
-    for (int option = 0; option <= static_cast<int>(Icons::Option::Doc); ++option) {
+    for (int option = 0; option <= static_cast<int>(Icons::Option::Doc); ++option)
         icons.push_back(Icons::OptionIcon(static_cast<Icons::Option>(option)));
-    }
     for (std::size_t i = 0; i < icons.size(); ++i)
         EXPECT_FALSE(icons[i].pixmap(16, 16).isNull()) << i;
     EXPECT_EQ(Icons::Logo(64).size(), QSize(64, 64));
