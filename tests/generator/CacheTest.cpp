@@ -96,16 +96,5 @@ TEST_F(CacheFiles, RowsMoveToAFileOnlyPastTheBoundWhichLivesUntilReleasedAlsoWhe
     EXPECT_THROW(cache.WriteTofile("x"), OrvaneError);
 }
 
-TEST_F(CacheFiles, LargeRunsComeBackWhole) {
-    Cache cache("", 1000);
-    std::string expected;
-    for (int i = 0; i < 20000; ++i) {
-        const std::string row = "row " + std::to_string(i) + " \xC3\xA9\r\n";
-        cache.WriteTofile(row);
-        expected += row;
-    }
-    EXPECT_EQ(cache.GetFile(), expected + "\r\n");
-}
-
 }  // namespace
 }  // namespace orvane

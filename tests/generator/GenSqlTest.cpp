@@ -167,13 +167,11 @@ TEST_F(GenSqlTest, DialectsWriteTheirWholeScriptOrRefuseANameTheirShellCannotCar
                 "T", "A",
                 {{.name = "ID", .type = adInteger, .key = true}, {.name = name, .type = adVarChar}},
                 {{"1", "x"}});
-            bool threw = false;
-            try {
-                Run(SQL_CODE, table);
-            } catch (const OrvaneError&) {
-                threw = true;
+            if (refusers.find(dialect.name) != std::string::npos) {
+                EXPECT_THROW(Run(SQL_CODE, table), OrvaneError) << name;
+            } else {
+                EXPECT_NO_THROW(Run(SQL_CODE, table)) << name;
             }
-            EXPECT_EQ(threw, refusers.find(dialect.name) != std::string::npos) << name;
         }
     }
 }
