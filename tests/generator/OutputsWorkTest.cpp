@@ -249,8 +249,8 @@ class OutputsWork : public SchemaFixture {
     static void CompileAndReadBack(const fs::path& folder,
                                    const std::vector<std::string>& aliases) {
         const std::string classes = (folder / "classes").string();
-        std::vector<std::string> java = {FindTool("javac"), "-encoding", "UTF-8", "-d", classes};
-        std::vector<std::string> csharp = {FindTool("mcs"), "-target:library", "-r:System.Data",
+        std::vector<std::string> java = {"javac", "-encoding", "UTF-8", "-d", classes};
+        std::vector<std::string> csharp = {"mcs", "-target:library", "-r:System.Data",
                                            "-r:System.Xml",
                                            "-out:" + (folder / "classes.dll").string()};
         for (const auto& entry : fs::directory_iterator(folder)) {
@@ -262,7 +262,6 @@ class OutputsWork : public SchemaFixture {
         java.push_back(EnvOr("ORVANE_SOURCE_DIR", ".") + "/tests/generator/XmlReadWrite.java");
         fs::create_directories(classes);
         for (const std::vector<std::string>* compile : {&java, &csharp}) {
-            ASSERT_FALSE(compile->front().empty()) << "a compiler is missing: run scripts/setup.sh";
             ASSERT_GT(compile->size(), 5u) << "no classes in " << folder;
             const RunResult result = RunProgram(*compile);
             ASSERT_EQ(result.status, 0) << result.out;
@@ -596,8 +595,8 @@ TEST_F(OutputsWork, HostileNamesAndLoginRunNothing) {
     };
     const std::string java = ReadFile(fs::path(dir_) / "hostile.java");
     const std::string classes = (fs::path(dir_) / "classes").string();
-    RunResult built = RunProgram(
-        {FindTool("javac"), "-cp", classes, "-d", classes, (sources / "Loader.java").string()});
+    RunResult built =
+        RunProgram({"javac", "-cp", classes, "-d", classes, (sources / "Loader.java").string()});
     ASSERT_EQ(built.status, 0) << built.out;
     const RunResult javaRun =
         runThere("java -cp " + Quote(classes) + " Loader " + Quote(DeclaredClass(java, "class ")));
@@ -606,7 +605,7 @@ TEST_F(OutputsWork, HostileNamesAndLoginRunNothing) {
 
     const std::string csharp = ReadFile(fs::path(dir_) / "hostile.cs");
     const std::string loader = (fs::path(dir_) / "loader.exe").string();
-    built = RunProgram({FindTool("mcs"), "-out:" + loader, (sources / "Loader.cs").string()});
+    built = RunProgram({"mcs", "-out:" + loader, (sources / "Loader.cs").string()});
     ASSERT_EQ(built.status, 0) << built.out;
     const RunResult csharpRun =
         runThere("mono " + Quote(loader) + " " + Quote((fs::path(dir_) / "classes.dll").string()) +

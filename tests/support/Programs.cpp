@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -14,19 +13,6 @@
 namespace orvane::test {
 
 namespace fs = std::filesystem;
-
-std::string FindTool(const std::string& name) {
-    const std::string path = EnvOr("PATH", "/usr/bin:/bin");
-    std::size_t from = 0;
-    while (from <= path.size()) {
-        std::size_t end = path.find(':', from);
-        if (end == std::string::npos) end = path.size();
-        const fs::path candidate = fs::path(path.substr(from, end - from)) / name;
-        if (!candidate.empty() && access(candidate.c_str(), X_OK) == 0) return candidate.string();
-        from = end + 1;
-    }
-    return {};
-}
 
 std::string Quote(const std::string& arg) {
     std::string quoted = "'";

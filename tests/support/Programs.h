@@ -16,8 +16,6 @@ struct RunResult {
 
 enum class ErrorOutput { WithOut, Apart };
 
-// The full path of a program on PATH, or "".
-std::string FindTool(const std::string& name);
 // The text quoted for the shell.
 std::string Quote(const std::string& arg);
 // Runs a program with its arguments, each quoted for the shell. env: extra "NAME=value "
