@@ -13,6 +13,7 @@
 #include "Programs.h"
 #include "TempSettingsFolder.h"
 #include "TestSupport.h"
+#include "data/Connection.h"
 #include "model/PlainTreeNode.h"
 #include "settings/Config.h"
 
@@ -189,6 +190,19 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
     EXPECT_NE(test::ReadFile(dir_ + "/keyed/a_b/a_b.sql").find("PRIMARY KEY (\"x\", \"y\")"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ + "/keyed/nokey"));
+
+    // The whole sample in one run: a line and a folder holding its text for every table.
+    const RunResult all =
+        RunApp(Sample({"--all-tables", "--screens", "xml", "--out", dir_ + "/all"}));
+    EXPECT_EQ(all.status, 0) << all.err;
+    data::Connection sample;
+    sample.Open("DSN=OrvaneSample");
+    const auto tables = static_cast<long>(DbCatalog::Read(sample).Tables().tables.size());
+    EXPECT_EQ(std::count(all.err.begin(), all.err.end(), '\n'), tables) << all.err;
+    EXPECT_EQ(
+        std::count_if(fs::recursive_directory_iterator(dir_ + "/all"), {},
+                      [](const fs::directory_entry& e) { return e.path().extension() == ".xml"; }),
+        tables);
 
     // The file name keeps no control character of the alias.
     std::vector<std::string> files;
