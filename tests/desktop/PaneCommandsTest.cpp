@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -14,6 +15,7 @@
 #include "Programs.h"
 #include "main/PaneCommands.h"
 #include "viewer/CodePane.h"
+#include "viewer/RTFTools.h"
 #include "viewer/StyleConvert.h"
 
 namespace orvane {
@@ -210,6 +212,14 @@ TEST_F(PaneCommandsTest, EmptyPanePrintsOnePageCancelNoneAndAFailureIsReported) 
     EXPECT_TRUE(messages[0].text.startsWith("Printing failed.")) << messages[0].text.toStdString();
     EXPECT_TRUE(messages[0].text.contains(Out("no-such-folder/out.pdf")));
     EXPECT_FALSE(Wraps(*form_->Pane(0)));
+}
+
+// The pane wraps on screen at the paper's width less both margins.
+TEST(PaneWrapTest, LineWidthIsThePaperLessBothMargins) {
+    test::QtApp();
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    EXPECT_EQ(RTFTools::LineWidthTwips(printer, 720, 2160), 11906 - 2880);
 }
 
 }  // namespace
