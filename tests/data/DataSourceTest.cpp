@@ -166,16 +166,15 @@ TEST_P(DataSourceTest, ReadsLongValuesInChunks) {
               base64);
 }
 
-TEST_P(DataSourceTest, FieldsAreFoundByNameInAnyCaseEvenWithoutRows) {
+// Fields are found by name in any case even without rows; a rejected query carries the driver's
+// words, and the connection stays usable.
+TEST_P(DataSourceTest, FieldsByNameAndARejectedQuery) {
     auto rows = connection_.Execute("select * from \"Customers\" where 1 = 0");
     EXPECT_TRUE(rows->IsEOF());
     EXPECT_EQ(rows->Field("creditlimit").Type(), adNumeric);
     EXPECT_EQ(rows->Field("CREDITLIMIT").NumericScale(), 2);
     EXPECT_THROW(rows->Field("NoSuchField"), OrvaneError);
     EXPECT_THROW(rows->Field(std::size_t{10}), OrvaneError);
-}
-
-TEST_P(DataSourceTest, ARejectedQueryCarriesTheDriversWordsAndTheConnectionStaysUsable) {
     const std::string failure =
         FailureOf([&] { connection_.Execute("select * from \"NoSuchTable\""); });
     EXPECT_EQ(failure.find(": Query failed: "), 5u) << failure;  // after the SQL state
@@ -187,7 +186,14 @@ TEST_P(DataSourceTest, ARejectedQueryCarriesTheDriversWordsAndTheConnectionStays
 INSTANTIATE_TEST_SUITE_P(Drivers, DataSourceTest, ::testing::ValuesIn(kBackends),
                          [](const auto& info) { return info.param.name; });
 
-TEST(DataSources, AFailedOpenKeepsTheTextAndSaysWhy) {
+// The test sources are listed with their drivers; one that is not there fails to open, and the
+// connection keeps the text and says why.
+TEST(DataSources, ListedAndAFailedOpen) {
+    std::set<std::pair<std::string, std::string>> sources;
+    for (const DataSourceInfo& source : ListDataSources())
+        sources.emplace(source.name, source.driver);
+    EXPECT_TRUE(sources.count({"OrvaneSample", "SQLite3"}));
+    EXPECT_TRUE(sources.count({"OrvanePgTest", "PostgreSQL Unicode"}));
     Connection connection;
     const std::string text = "PROVIDER=MSDASQL;DSN=NoSuchSource;";
     const std::string failure = FailureOf([&] { connection.Open(text); });
@@ -196,14 +202,6 @@ TEST(DataSources, AFailedOpenKeepsTheTextAndSaysWhy) {
     EXPECT_FALSE(connection.IsOpen());
     EXPECT_EQ(connection.ConnectionString(), text);
     EXPECT_THROW(connection.DbmsName(), OrvaneError);
-}
-
-TEST(DataSources, ListsTheTestDataSourcesWithTheirDrivers) {
-    std::set<std::pair<std::string, std::string>> sources;
-    for (const DataSourceInfo& source : ListDataSources())
-        sources.emplace(source.name, source.driver);
-    EXPECT_TRUE(sources.count({"OrvaneSample", "SQLite3"}));
-    EXPECT_TRUE(sources.count({"OrvanePgTest", "PostgreSQL Unicode"}));
 }
 
 }  // namespace

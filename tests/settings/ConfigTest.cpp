@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <clocale>
 #include <string>
 #include <vector>
@@ -66,39 +65,35 @@ std::string Described(const ConfigRecord& r) {
 
 // Each stored text as the only setting there is: the screens it changes, and any message.
 TEST(Config, StoredTextsBecomeFieldsOrAreReported) {
-    const std::vector<std::array<std::string, 3>> cases = {
-        {"Java\\Font", "Size", "10.5"},
-        {"Java\\Font", "Size", "large"},
-        {"Java\\Font", "Size", "12.34567"},
-        {"Java\\Font", "Name", "Mono"},
-        {"Java\\Color", "RGB", "255"},
-        {"Java\\Color", "RGB", "65280.5"},
-        {"Java", "UpperCase", "Not Found"},
-        {"Java", "UpperCase", "2"},
-        {"Java", "UpperCase", ""},
-        {"Java", "SyntaxHighlight", "1"},
-        {"Java", "Enabled", "1.5"},
-        {"Java", "Enabled", " 1 "},
-        {"Java", "Suffix", "Row"},
-        {"XML Data\\Color", "RGB", "99999999999"},
-        {"XML Data", "Enabled", "70000"},
-        {"SQL", "Dialect", "PostgreSQL"},
-        {"SQL", "Dialect", "sqlserver"},
-        {"SQL", "Dialect", "oracle"},
-        {"SQL", "Dialect", ""},
-        {"Java", "Dialect", "sqlite"}};
+    const struct {
+        std::string section, value;
+        std::vector<std::string> stored;
+    } cases[] = {{"Java\\Font", "Size", {"10.5", "large", "12.34567"}},
+                 {"Java\\Font", "Name", {"Mono"}},
+                 {"Java\\Color", "RGB", {"255", "65280.5"}},
+                 {"Java", "UpperCase", {"Not Found", "2", ""}},
+                 {"Java", "SyntaxHighlight", {"1"}},
+                 {"Java", "Enabled", {"1.5", " 1 "}},
+                 {"Java", "Suffix", {"Row"}},
+                 {"XML Data\\Color", "RGB", {"99999999999"}},
+                 {"XML Data", "Enabled", {"70000"}},
+                 {"SQL", "Dialect", {"PostgreSQL", "sqlserver", "oracle", ""}},
+                 {"Java", "Dialect", {"sqlite"}}};
     std::string log;
-    for (const auto& [section, value, stored] : cases) {
-        TempSettingsFolder folder;
-        RegAccess().WriteLocalMachine(kBase + section, value, ValString, stored);
-        MessageCatcher catcher;
-        const Config config("");
-        log += section + "\\" + value + " = \"" + stored + "\"\n";
-        for (const auto& [key, record] : config.Screens()) {
-            if (*record == BuiltIn()) continue;
-            log += "  " + config.GenNames[std::stoul(key)] + ": " + Described(*record) + "\n";
+    for (const auto& [section, value, texts] : cases) {
+        for (const std::string& stored : texts) {
+            TempSettingsFolder folder;
+            RegAccess().WriteLocalMachine(kBase + section, value, ValString, stored);
+            MessageCatcher catcher;
+            const Config config("");
+            log += section + "\\" + value + " = \"" + stored + "\"\n";
+            for (const auto& [key, record] : config.Screens()) {
+                if (*record == BuiltIn()) continue;
+                log += "  " + config.GenNames[std::stoul(key)] + ": " + Described(*record) + "\n";
+            }
+            for (const std::string& message : catcher.messages)
+                log += "  message " + message + "\n";
         }
-        for (const std::string& message : catcher.messages) log += "  message " + message + "\n";
     }
     test::expectGolden("config-stored-texts.txt", log);
 }
