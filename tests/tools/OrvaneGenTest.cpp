@@ -2,6 +2,8 @@
 // writes. Most runs go through GenApp in this process, as main does; the program itself runs
 // where only a process shows the behaviour.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "GenApp.h"
+#include "Golden.h"
 #include "Programs.h"
 #include "TempSettingsFolder.h"
 #include "TestSupport.h"
@@ -59,13 +62,6 @@ class OrvaneGen : public ::testing::Test {
     std::string dir_;
 };
 
-struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string err;       // how standard error starts; all of it when it ends in a line break
-    std::string out = {};  // a part of standard output
-};
-
 std::vector<std::string> With(std::vector<std::string> connect,
                               const std::vector<std::string>& more) {
     connect.insert(connect.end(), more.begin(), more.end());
@@ -88,104 +84,71 @@ TEST_F(OrvaneGen, EachRunEndsWithItsStatusAndMessage) {
         OwnDatabase("keyed.db",
                     "CREATE TABLE \"a/b\" (x INTEGER, y INTEGER, PRIMARY KEY (x, y));"
                     " CREATE TABLE nokey (v TEXT); INSERT INTO nokey VALUES ('v');");
-    const std::string rows = "orvane-gen: --rows needs a whole number from 0 to 32767, not ";
     const std::vector<std::string> xml = {"--keys", "CustomerID", "--screens", "xml"};
-    const std::vector<Case> cases = {
-        // Usage errors: status 2, nothing read.
-        {{"--bogus"}, 2, "orvane-gen: unknown option --bogus\n"},
-        {{"Customers"}, 2, "orvane-gen: unexpected argument \"Customers\"\n"},
-        {{"--table"}, 2, "orvane-gen: --table needs a value\n"},
-        {{"--list=yes"}, 2, "orvane-gen: --list takes no value\n"},
-        {{"--rows", "1", "--rows", "2"}, 2, "orvane-gen: --rows is given more than once\n"},
-        {{"--table", "A", "--table", "B"},
-         2,
-         "orvane-gen: several tables are written one folder each: give --out DIR\n"},
-        {{"--rows", "32768", "--screens", "xml"}, 2, rows + "\"32768\"\n"},
-        {{"--rows", "-1", "--screens", "xml"}, 2, rows + "\"-1\"\n"},
-        {{"--rows", "", "--screens", "xml"}, 2, rows + "\"\"\n"},
-        {{"--screens", "xml,c#"}, 2, "orvane-gen: unknown screen \"c#\""},
-        {{"--screens", "xml,,sql", "--out", "d"}, 2, "orvane-gen: --screens has an empty name"},
-        {{"--keys", "A,", "--screens", "xml"}, 2, "orvane-gen: --keys has an empty name"},
-        {{"--dsn", "D", "--driver", "X", "--screens", "xml"}, 2, "orvane-gen: --dsn cannot be"},
-        {{"--server", "S", "--screens", "xml"}, 2, "orvane-gen: --server needs --driver"},
-        {{"--dsn", "D", "--table", "T"},
-         2,
-         "orvane-gen: more than one screen: name one with --screens, or write files with --out "
-         "DIR\n"},
-        {{"--out", "", "--screens", "xml"}, 2, "orvane-gen: --out needs a folder"},
-        {{"--alias", "a/b", "--out", "d"},
-         2,
-         "orvane-gen: --alias names the output files and cannot contain \"/\"\n"},
-        // Help wins over everything.
-        {{"--bogus", "-h"}, 0, "", GenOptions::Usage()},
-        // Failures: status 1 and one line saying what.
-        {{"--table", "Customers", "--keys", "CustomerID", "--screens", "xml"},
-         1,
-         "orvane-gen: Please Select Data source\n"},
-        {Sample({"--screens", "xml"}), 1, "orvane-gen: Please Select a table and a primary key.\n"},
-        {Sample({"--table", "Customers", "--screens", "xml"}), 1,
-         "orvane-gen: Please Select a Primary Key for the [Customers] table.\n"
-         "Doubleclick one the primary key fields to select or unselect them.\n"},
-        {Sample(With({"--table", "Nope"}, xml)), 1,
-         "orvane-gen: Unknown table \"Nope\" (orvane-gen --list shows the tables of the data "
-         "source)\n"},
-        {Sample(With({"--table", "Customers", "--columns", "City,Nope"}, xml)), 1,
-         "orvane-gen: Unknown column \"Nope\" in table Customers\n"},
-        {Sample({"--table", "Customers", "--keys", "Id_", "--screens", "xml"}), 1,
-         "orvane-gen: Unknown column \"Id_\" in table Customers\n"},
-        {{"--dsn", "NoSuchSource", "--list"}, 1, "orvane-gen: Cannot connect to the data source: "},
-        {Sample(With({"--table", "Customers", "--out", "/proc/orvane"}, xml)), 1,
-         "orvane-gen: Cannot create the folder /proc/orvane: "},
-        {With(broken, {"--table", "v", "--keys", "id", "--screens", "xml"}), 1, "orvane-gen: "},
-        {With(keyed, {"--all-tables", "--screens", "sql", "--dialect", "sqlite", "--out",
-                      dir_ + "/keyed"}),
-         1,
-         "\"a/b\": written into " + dir_ +
-             "/keyed/a_b\nnokey: skipped: the data source reports no "
-             "primary key (name one with --keys)\n"},
+    // Usage errors (status 2, nothing read), help winning over everything, failures (status 1
+    // and one line saying what), names reaching the terminal escaped, and runs that are done.
+    // Names differing only in letter case find their one table and column.
+    const std::vector<std::vector<std::string>> cases = {
+        {"--bogus"},
+        {"Customers"},
+        {"--table"},
+        {"--list=yes"},
+        {"--rows", "1", "--rows", "2"},
+        {"--table", "A", "--table", "B"},
+        {"--rows", "32768", "--screens", "xml"},
+        {"--rows", "-1", "--screens", "xml"},
+        {"--rows", "", "--screens", "xml"},
+        {"--screens", "xml,c#"},
+        {"--screens", "xml,,sql", "--out", "d"},
+        {"--keys", "A,", "--screens", "xml"},
+        {"--dsn", "D", "--driver", "X", "--screens", "xml"},
+        {"--server", "S", "--screens", "xml"},
+        {"--dsn", "D", "--table", "T"},
+        {"--out", "", "--screens", "xml"},
+        {"--alias", "a/b", "--out", "d"},
+        {"--bogus", "-h"},
+        {"--table", "Customers", "--keys", "CustomerID", "--screens", "xml"},
+        Sample({"--screens", "xml"}),
+        Sample({"--table", "Customers", "--screens", "xml"}),
+        Sample(With({"--table", "Nope"}, xml)),
+        Sample(With({"--table", "Customers", "--columns", "City,Nope"}, xml)),
+        Sample({"--table", "Customers", "--keys", "Id_", "--screens", "xml"}),
+        {"--dsn", "NoSuchSource", "--list"},
+        Sample(With({"--table", "Customers", "--out", "/proc/orvane"}, xml)),
+        With(broken, {"--table", "v", "--keys", "id", "--screens", "xml"}),
+        With(keyed,
+             {"--all-tables", "--screens", "sql", "--dialect", "sqlite", "--out", dir_ + "/keyed"}),
         // Dots alone name no file: nothing is written.
-        {Sample(With({"--table", "Customers", "--alias", "..", "--out", dir_ + "/dots"}, xml)), 1,
-         "orvane-gen: \"..\" gives no file name: an alias or suffix needs a character other "
-         "than \".\"\n"},
-        // Names reach the terminal escaped, and are given back as printed.
-        {With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "k\x1B[2J", "--screens", "xml"}),
-         1, "orvane-gen: Unknown column \"k\\x1B[2J\" in table \"clear\\x1B[2J\"\n"},
-        {With(hostile, {"--list"}), 0, "",
-         "\n    \"clear\\x1B[2J\"\n      id\n      red\\x1B[31m\n"},
-        {With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "id", "--screens", "xml", "--out",
-                        dir_ + "/hostile"}),
-         0, ""},
-        // Done: status 0, the text on standard output. Names differing only in letter case
-        // find their one table and column.
-        {Sample({"--list"}), 0, "",
-         "\n    Customers\n      CustomerID\n      CompanyName\n      ContactName\n"},
-        {Sample({"--list"}), 0, "", "\n  Views\n    OrderSummary\n      OrderID\n"},
-        {Sample({"--table=customers", "--keys", "customerid", "--columns", "CUSTOMERID,city",
-                 "--rows=1", "--screens", "xml", "--alias", "C"}),
-         0, "", "\t<C>\r\n\t\t<CustomerID>1</CustomerID>\r\n\t\t<City>Berlin</City>\r\n\t</C>\r\n"},
-        {With(own, {"--list"}), 0, "", "\n    [my table]\n      id\n      1st\n"},
-        {With(own, {"--table", "[my table]", "--keys", "id", "--screens", "xml"}), 0, "",
-         "<my_table>\r\n\t<my_table>\r\n\t\t<id>1</id>\r\n\t\t<_x0031_st>a &amp; b</_x0031_st>"},
+        Sample(With({"--table", "Customers", "--alias", "..", "--out", dir_ + "/dots"}, xml)),
+        With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "k\x1B[2J", "--screens", "xml"}),
+        With(hostile, {"--list"}),
+        With(hostile, {"--table", "\"clear\\x1B[2J\"", "--keys", "id", "--screens", "xml", "--out",
+                       dir_ + "/hostile"}),
+        Sample({"--list"}),
+        Sample({"--table=customers", "--keys", "customerid", "--columns", "CUSTOMERID,city",
+                "--rows=1", "--screens", "xml", "--alias", "C"}),
+        With(own, {"--list"}),
+        With(own, {"--table", "[my table]", "--keys", "id", "--screens", "xml"}),
     };
-    for (const Case& c : cases) {
-        std::string line;
-        for (const std::string& arg : c.args) line += arg + " ";
-        SCOPED_TRACE(line);
-        const RunResult r = RunApp(c.args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        const std::string hint =
-            c.status == 2 ? "Try 'orvane-gen --help' for more information.\n" : "";
-        if (c.err.ends_with('\n')) {
-            EXPECT_EQ(r.err, c.err + hint);
-        } else if (!c.err.empty()) {
-            EXPECT_TRUE(r.err.starts_with(c.err) && r.err.ends_with(hint)) << r.err;
-            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), hint.empty() ? 1 : 2) << r.err;
+    std::string transcript;
+    for (const std::vector<std::string>& args : cases) {
+        const RunResult r = RunApp(args);
+        transcript += "$";
+        for (const std::string& arg : args) {
+            transcript += " [";
+            for (char ch : arg)
+                transcript += ch == '\x1B' ? std::string("\\e") : std::string(1, ch);
+            transcript += "]";
         }
-        EXPECT_EQ(r.out.empty(), c.out.empty()) << r.out;
-        if (!c.out.empty()) {
-            EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
-        }
+        transcript += "\n" + std::to_string(r.status) + "\n" + r.err + "--\n" + r.out + "\n";
     }
+    // Read the same anywhere: the folder and the login name are placeholders.
+    for (const auto& [text, name] :
+         {std::pair(dir_, "$DIR"),
+          std::pair(std::string("by ") + getpwuid(geteuid())->pw_name, "by {LOGIN}")})
+        for (std::size_t at; (at = transcript.find(text)) != std::string::npos;)
+            transcript.replace(at, text.size(), name);
+    test::expectGolden("orvane-gen-runs.txt", transcript);
     EXPECT_FALSE(fs::exists(dir_ + "/dots"));
     EXPECT_NE(test::ReadFile(dir_ + "/keyed/a_b/a_b.sql").find("PRIMARY KEY (\"x\", \"y\")"),
               std::string::npos);
