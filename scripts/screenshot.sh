@@ -12,5 +12,5 @@ ODBCINI=$env/odbc.ini ODBCSYSINI=$env ORVANE_CONFIG_DIR=$env/config ORVANE_TEST_
     ORVANE_BIN_DIR=$PWD/$build/bin ORVANE_SCREENSHOT=$out QT_QPA_PLATFORM=xcb \
     ASAN_OPTIONS=detect_leaks=0 \
     xvfb-run -a -s "-screen 0 1280x900x24" \
-    "$build/tests/test_desktop" --gtest_filter='MainFormTest.WindowAfterGenerateShowsTheHighlightedPanes'
+    "$build/tests/test_desktop" --gtest_filter='MainFormTest.GenerateFillsThePanesWithWhatOrvaneGenWrites'
 echo "Saved $out"

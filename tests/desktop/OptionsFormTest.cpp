@@ -55,8 +55,53 @@ class OptionsFormTest : public test::MainFormFixture {
     OptionsForm* options_ = nullptr;
 };
 
-// Font and colour chosen for Java reach its pane and the store after OK only.
-TEST_F(OptionsFormTest, FontAndColourChosenForJavaReachThePaneAndTheStoreAfterOk) {
+// A case rule, an SQL dialect and a suffix taken over by leaving its Format node count at once,
+// Cancel included; Cancel drops a suffix still in the box; a font and colour reach the pane and
+// only OK saves. A save that fails says so, names the file and keeps the values in the window.
+TEST_F(OptionsFormTest, ChoicesCountAtOnceOnlyOkSavesThemAndAFailedSaveIsReported) {
+    const std::int16_t storedRule = Stored(JAVA_CODE).IsUppercase;
+    ASSERT_NE(storedRule, 1);
+    const std::string vbNetName = form_->TheGenerator().FixFieldName("order id", VBNET_CODE);
+    Record(7).Suffix = "Seven";
+    const std::pair<int, const char*> typed[] = {{5, "Rec"}, {6, "Bean"}, {8, "Dto"}};
+    for (const auto& [screen, suffix] : typed) {
+        Click(QString("f%1").arg(screen));
+        TypeSuffix(suffix);
+    }
+    Click("e8");
+    for (const auto& [screen, suffix] : typed) EXPECT_EQ(Record(screen).Suffix, suffix);
+    EXPECT_EQ(Record(7).Suffix, "Seven");
+    Click("f3");
+    EXPECT_FALSE(Child<QGroupBox>("Frame4")->isVisible());
+    Click("f4");
+    EXPECT_TRUE(Child<QGroupBox>("Frame4")->isVisible());
+    auto* dialects = Child<QComboBox>("cboDialect");
+    ASSERT_EQ(dialects->count(), static_cast<int>(std::size(kSqlDialects)));
+    EXPECT_EQ(dialects->currentText(), "Classic");
+    const int postgres = dialects->findText("PostgreSQL");
+    dialects->setCurrentIndex(postgres);
+    emit dialects->activated(postgres);
+    Click("f8");
+    Click("f4");
+    EXPECT_EQ(dialects->currentText(), "PostgreSQL");
+    Click("f6");
+    EXPECT_EQ(Child<QLineEdit>("Suffix")->text(), "Bean");
+    EXPECT_TRUE(Child<QRadioButton>(QString("Option1_%1").arg(storedRule).toUtf8().constData())
+                    ->isChecked());
+    Child<QRadioButton>("Option1_1")->click();
+    TypeSuffix("Dropped");
+    Child<QPushButton>("CancelButton")->click();
+
+    EXPECT_FALSE(options_->isVisible());
+    EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", JAVA_CODE), "ORDER_ID");
+    EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", VBNET_CODE), vbNetName);
+    EXPECT_EQ(Record(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
+    EXPECT_EQ(Stored(JAVA_CODE).IsUppercase, storedRule);
+    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::Classic);
+    form_->Actions().options->trigger();
+    Click("f7");
+    EXPECT_EQ(Record(6).Suffix, "Bean");
+    TypeSuffix("Net");
     Click("e6");
     {
         test::ModalAnswerer font(test::ModalAnswerer::For<QFontDialog>([](QFontDialog& dialog) {
@@ -83,65 +128,8 @@ TEST_F(OptionsFormTest, FontAndColourChosenForJavaReachThePaneAndTheStoreAfterOk
     EXPECT_EQ(form_->Pane(6)->paneFont().name, "DejaVu Serif");
     EXPECT_EQ(form_->Pane(6)->backgroundBgr(), 0x00FFFF);
     EXPECT_NE(form_->Pane(5)->paneFont().name, "DejaVu Serif");
-}
-
-// A case rule and an SQL dialect chosen count at once, Cancel included; only OK saves them.
-TEST_F(OptionsFormTest, CaseRuleAndSqlDialectCountAtOnceAndOkSavesThem) {
-    const std::int16_t storedRule = Stored(JAVA_CODE).IsUppercase;
-    ASSERT_NE(storedRule, 1);
-    const std::string vbNetName = form_->TheGenerator().FixFieldName("order id", VBNET_CODE);
-    Click("f6");
-    EXPECT_TRUE(Child<QRadioButton>(QString("Option1_%1").arg(storedRule).toUtf8().constData())
-                    ->isChecked());
-    Child<QRadioButton>("Option1_1")->click();
-    Click("f3");
-    EXPECT_FALSE(Child<QGroupBox>("Frame4")->isVisible());
-    Click("f4");
-    EXPECT_TRUE(Child<QGroupBox>("Frame4")->isVisible());
-    auto* dialects = Child<QComboBox>("cboDialect");
-    ASSERT_EQ(dialects->count(), static_cast<int>(std::size(kSqlDialects)));
-    EXPECT_EQ(dialects->currentText(), "Classic");
-    const int postgres = dialects->findText("PostgreSQL");
-    dialects->setCurrentIndex(postgres);
-    emit dialects->activated(postgres);
-    Click("f8");
-    Click("f4");
-    EXPECT_EQ(dialects->currentText(), "PostgreSQL");
-    Child<QPushButton>("CancelButton")->click();
-
-    EXPECT_FALSE(options_->isVisible());
-    EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", JAVA_CODE), "ORDER_ID");
-    EXPECT_EQ(form_->TheGenerator().FixFieldName("order id", VBNET_CODE), vbNetName);
-    EXPECT_EQ(Record(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
-    EXPECT_EQ(Stored(JAVA_CODE).IsUppercase, storedRule);
-    EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::Classic);
-    form_->Actions().options->trigger();
-    Child<QPushButton>("OKButton")->click();
     EXPECT_EQ(Stored(JAVA_CODE).IsUppercase, 1);
     EXPECT_EQ(Stored(SQL_CODE).Dialect, SqlDialectId::PostgreSQL);
-}
-
-// Leaving a Format node takes its suffix over; Cancel drops one still in the box, OK takes it; a
-// save that fails says so, names the file and keeps the values in the window.
-TEST_F(OptionsFormTest, SuffixesLandInTheirOwnScreensAndAFailedSaveIsReported) {
-    Record(7).Suffix = "Seven";
-    const std::pair<int, const char*> typed[] = {{5, "Rec"}, {6, "Bean"}, {8, "Dto"}};
-    for (const auto& [screen, suffix] : typed) {
-        Click(QString("f%1").arg(screen));
-        TypeSuffix(suffix);
-    }
-    Click("e8");
-    for (const auto& [screen, suffix] : typed) EXPECT_EQ(Record(screen).Suffix, suffix);
-    EXPECT_EQ(Record(7).Suffix, "Seven");
-    Click("f6");
-    EXPECT_EQ(Child<QLineEdit>("Suffix")->text(), "Bean");
-    TypeSuffix("Dropped");
-    Child<QPushButton>("CancelButton")->click();
-    form_->Actions().options->trigger();
-    Click("f7");
-    EXPECT_EQ(Record(6).Suffix, "Bean");
-    TypeSuffix("Net");
-    Child<QPushButton>("OKButton")->click();
     EXPECT_EQ(Stored(7).Suffix, "Net");
     EXPECT_EQ(Stored(8).Suffix, "Dto");
 

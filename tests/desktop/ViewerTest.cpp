@@ -41,17 +41,14 @@ TEST(CodePaneTest, KeepsTheTextByteForByteAndCountsPositionsInCharacters) {
     pane.selectCrLf(100, 5);  // past the end: the caret goes to the end
     EXPECT_EQ(pane.crLfSelectionStart(), 13);
     EXPECT_EQ(pane.crLfSelectionLength(), 0);
-}
 
-TEST(CodePaneTest, ALongTextShowsItsStartAtOnceAndIsWholeWhenAskedFor) {
-    test::QtApp();
-    // Three megabytes of lines; the first piece ends between a CR and its LF.
+    // A long text shows its start at once and is whole when asked for. Three megabytes of
+    // lines; the first piece ends between a CR and its LF.
     std::string text = "xx";
     for (int i = 0; i < 1'000'000; ++i) text += "a\r\n";
     const auto length = [](const CodePane& pane) {
         return static_cast<std::size_t>(pane.SendScintilla(CodePane::SCI_GETLENGTH));
     };
-    CodePane pane;
     for (int round = 0; round < 2; ++round) {
         pane.setCrLfText(text);
         if (round == 0) {
