@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Golden.h"
+#include "TestSupport.h"
 #include "data/ConnectionText.h"
 #include "data/DeclaredType.h"
 #include "data/DriverQuirks.h"
@@ -22,17 +23,7 @@ namespace orvane::data {
 namespace {
 
 using Rule = std::function<std::string(const std::string&)>;
-
-// Control characters shown as \xNN, so every case stays one line of the golden file.
-std::string Shown(const std::string& text) {
-    std::string shown;
-    for (char c : text) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
-        shown += static_cast<unsigned char>(c) < 0x20 ? hex : std::string(1, c);
-    }
-    return shown;
-}
+using test::Shown;
 
 void Apply(std::ostream& out, const char* title, const Rule& rule,
            std::initializer_list<std::string> inputs) {

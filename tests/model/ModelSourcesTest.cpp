@@ -54,8 +54,26 @@ struct HostCapture {
     }
 };
 
-// Every table of the catalogue as the tree shows it (the system tables only counted), and the
-// progress the reading reports: one call per catalogue row.
+// Every table of the catalogue as the tree shows it (the system tables only counted).
+std::string Shown(const DbCatalog& catalog) {
+    std::ostringstream out;
+    out << catalog.dbmsName << "\n";
+    for (const DbCatalog::Folder& folder : catalog.folders) {
+        const bool system = folder.name == "System Tables";
+        out << folder.name << ": "
+            << (system && !folder.tables.empty() ? "some" : std::to_string(folder.tables.size()))
+            << " tables\n";
+        for (const DbCatalog::Table& table : folder.tables) {
+            if (system) continue;
+            out << "  " << table.fullName << ":";
+            for (const std::string& column : table.columns) out << " [" << column << "]";
+            out << "\n";
+        }
+    }
+    return out.str();
+}
+
+// The trees of both databases, and the progress the reading reports: one call per catalogue row.
 TEST(ModelSources, CatalogueTreesOfSqliteAndPostgres) {
     for (const ConnectionInput& input : {kSqlite, kPostgres}) {
         auto connection = Open(input);
@@ -64,25 +82,10 @@ TEST(ModelSources, CatalogueTreesOfSqliteAndPostgres) {
             DbCatalog::Read(*connection, [&](std::size_t n) { progress.push_back(n); });
         ASSERT_FALSE(progress.empty());
         for (std::size_t i = 0; i < progress.size(); ++i) EXPECT_EQ(progress[i], i + 1);
-        std::ostringstream out;
-        out << catalog.dbmsName << "\n";
         std::size_t shown = 0;
-        for (const DbCatalog::Folder& folder : catalog.folders) {
-            shown += folder.tables.size();
-            out << folder.name << ": "
-                << (folder.name == "System Tables" && !folder.tables.empty()
-                        ? "some"
-                        : std::to_string(folder.tables.size()))
-                << " tables\n";
-            for (const DbCatalog::Table& table : folder.tables) {
-                if (folder.name == "System Tables") continue;
-                out << "  " << table.fullName << ":";
-                for (const std::string& column : table.columns) out << " [" << column << "]";
-                out << "\n";
-            }
-        }
+        for (const DbCatalog::Folder& folder : catalog.folders) shown += folder.tables.size();
         EXPECT_GE(progress.back(), shown);
-        test::expectGolden("catalogue-" + input.dsn + ".txt", out.str());
+        test::expectGolden("catalogue-" + input.dsn + ".txt", Shown(catalog));
     }
 }
 
@@ -97,12 +100,7 @@ TEST(ModelSources, TableWhoseColumnsCannotBeReadStaysWithoutColumns) {
     // Opened without a data source name, the way the connection dialog's driver fields compose it.
     const DbCatalog catalog = DbCatalog::Read(*Open({"(None)", "", "", file, "SQLite3", ""}));
     std::filesystem::remove_all(folder);
-    ASSERT_EQ(catalog.folders.at(1).tables.size(), 1u);
-    EXPECT_EQ(catalog.folders[1].tables[0].fullName, "[kept here]");
-    EXPECT_EQ(catalog.folders[1].tables[0].columns, (Names{"x", "y"}));
-    ASSERT_EQ(catalog.folders.at(2).tables.size(), 1u);
-    EXPECT_EQ(catalog.folders[2].tables[0].fullName, "broken");
-    EXPECT_TRUE(catalog.folders[2].tables[0].columns.empty());
+    test::expectGolden("catalogue-broken-view.txt", Shown(catalog));
     data::Connection closed;
     EXPECT_THROW(DbCatalog::Read(closed), OrvaneError);
 }
@@ -201,36 +199,23 @@ TEST_F(ModelTableLoad, LoadsAsTheGoldenFileShows) {
         int maxRows;
         bool active;
     };
+    const std::vector<Mark> customers = {
+        {"Phone"}, {"CustomerID", false, true}, {"CompanyName"},        {"city"}, {"Notes", false},
+        {"Notes"}, {"CountryCode", true, true}, {"Nothing", true, true}};
+    const std::vector<Mark> oldOrders = {{"OrderID", true, true}, {"Note"}};
     const std::vector<Case> cases = {
         {*sqlite, "TABLE#Orders", "Orders", Ticked(kOrderColumns, "OrderID"), 0, true},
         {*sqlite, "TABLE#Orders", "Orders", Ticked(kOrderColumns), 8, true},
         {*sqlite, "TABLE#NoCustomers", "NoCustomers",
          Ticked({"CustomerID", "CompanyName", "CountryCode", "City", "CreatedAt"}), 3, true},
-        {*sqlite,
-         "TABLE#Customers",
-         "Customers",
-         {{"Phone"},
-          {"CustomerID", false, true},
-          {"CompanyName"},
-          {"city"},
-          {"Notes", false},
-          {"Notes"},
-          {"CountryCode", true, true},
-          {"Nothing", true, true}},
-         2,
-         true},
+        {*sqlite, "TABLE#Customers", "Customers", customers, 2, true},
         {*sqlite, "Tables", "Customers", Ticked({"CustomerID"}), 2, true},
         {*sqlite, "Tables", "NoSuchTable", Ticked({"CustomerID"}), 2, true},
         {*sqlite, "TABLE#Orders", "Orders", Ticked({"OrderID"}), 3, true},
         {*sqlite, "TABLE#NoSuchTable", "NoSuchTable", Ticked({"Id"}), 3, true},
         {*sqlite, "TABLE#EventLog", "EventLog", Ticked({"EventID"}), 5, false},
         {*sqlite, "TABLE#EventLog", "EventLog", Ticked({"EventID", "Severity"}), 32767, true},
-        {*postgres,
-         "TABLE#archive.\"OldOrders\"",
-         "archive.\"OldOrders\"",
-         {{"OrderID", true, true}, {"Note"}},
-         4,
-         true},
+        {*postgres, "TABLE#archive.\"OldOrders\"", "archive.\"OldOrders\"", oldOrders, 4, true},
         {*postgres, "TABLE#collide", "collide", {{"id"}, {"ID"}}, 2, true},
         {*postgres, "TABLE#collide", "collide", {{"name"}, {"ID"}}, 2, true},
         {*postgres, "TABLE#collide", "collide", {{"id"}, {"ID", false}}, 2, true},

@@ -1,34 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "Golden.h"
 #include "TempSettingsFolder.h"
+#include "TestSupport.h"
 #include "settings/RegAccess.h"
 #include "settings/RegistryFile.h"
 
 namespace orvane {
 namespace {
 
+using test::Shown;
 using test::TempSettingsFolder;
+using test::Utf16;
 using namespace std::string_literals;
 
 constexpr std::int32_t kMachine = RegAccess::HKEY_LOCAL_MACHINE;
 const std::string kRoot = "HKEY_LOCAL_MACHINE";
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
-
-// Bytes outside printable ASCII as \xNN, so a transcript shows every byte.
-std::string Shown(std::string_view bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
-        out += c >= 0x20 && c < 0x7f ? std::string(1, c) : hex;
-    }
-    return out;
-}
 
 // A key's values as "name=type:data; ...", or "no key".
 std::string Values(const RegistryFile& file, const std::string& path) {
@@ -40,12 +31,6 @@ std::string Values(const RegistryFile& file, const std::string& path) {
                Shown(v.data);
     }
     return out;
-}
-
-std::string Utf16(std::string_view ascii) {
-    std::string bytes;
-    for (char c : ascii) bytes += {c, '\0'};
-    return bytes;
 }
 
 TEST(RegistryFile, EveryValueAndEmptyKeySurvivesSerialiseAndParse) {

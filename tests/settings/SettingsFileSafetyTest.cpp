@@ -16,6 +16,7 @@
 
 #include "Golden.h"
 #include "TempSettingsFolder.h"
+#include "TestSupport.h"
 #include "core/Host.h"
 #include "settings/Config.h"
 #include "settings/RegAccess.h"
@@ -40,12 +41,6 @@ pid_t Spawn(Body body) {
         _exit(0);
     }
     return child;
-}
-
-std::string Utf16Le(std::string_view ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : ascii) bytes += {c, '\0'};
-    return bytes;
 }
 
 int WaitFor(pid_t child) {
@@ -168,7 +163,8 @@ TEST(SettingsFileSafety, AFileThatFailsToLoadIsReportedReadAsFarAsPossibleAndKep
     for (int level = 0; level < 100'000; ++level) deeper += "\\a";
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"truncated", header + good + "\"Name\"=\"Cour"},
-        {"UTF-16 export", Utf16Le("Windows Registry Editor Version 5.00\r\n\r\n" + good)},
+        {"UTF-16 export",
+         "\xFF\xFE" + test::Utf16("Windows Registry Editor Version 5.00\r\n\r\n" + good)},
         {"nested 100,000 deep", header + good + "[HKEY_LOCAL_MACHINE" + deepest +
                                     "]\n\"Deep\"=\"d\"\n[HKEY_LOCAL_MACHINE" + deeper +
                                     "]\n\"D\"=\"d\"\n"},
@@ -275,26 +271,23 @@ TEST(SettingsFileSafety, WritesMakeAMissingSettingsFolderOrAreLostQuietly) {
 }
 
 TEST(SettingsFileSafety, TheFolderFollowsTheEnvironment) {
-    const struct {
-        const char* configDir;
-        const char* xdg;
-        std::string expected;
-    } cases[] = {{"/tmp/own", "/tmp/xdg", "/tmp/own"},
-                 {"", "/tmp/xdg", "/tmp/xdg/orvane"},
-                 {nullptr, "/tmp/xdg", "/tmp/xdg/orvane"},
-                 {nullptr, "relative", "/tmp/home/.config/orvane"},
-                 {nullptr, nullptr, "/tmp/home/.config/orvane"}};
-    for (const auto& c : cases) {
+    // Own folder, XDG_CONFIG_HOME, expected folder (null: unset).
+    const char* cases[][3] = {{"/tmp/own", "/tmp/xdg", "/tmp/own"},
+                              {"", "/tmp/xdg", "/tmp/xdg/orvane"},
+                              {nullptr, "/tmp/xdg", "/tmp/xdg/orvane"},
+                              {nullptr, "relative", "/tmp/home/.config/orvane"},
+                              {nullptr, nullptr, "/tmp/home/.config/orvane"}};
+    for (const auto& [configDir, xdg, expected] : cases) {
         // In a child, whose environment goes with it.
-        EXPECT_EQ(WaitFor(Spawn([&c] {
+        EXPECT_EQ(WaitFor(Spawn([&] {
                       setenv("HOME", "/tmp/home", 1);
-                      c.configDir ? setenv("ORVANE_CONFIG_DIR", c.configDir, 1)
-                                  : unsetenv("ORVANE_CONFIG_DIR");
-                      c.xdg ? setenv("XDG_CONFIG_HOME", c.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
-                      _exit(RegAccess::SettingsFolder() == c.expected ? 0 : 1);
+                      configDir ? setenv("ORVANE_CONFIG_DIR", configDir, 1)
+                                : unsetenv("ORVANE_CONFIG_DIR");
+                      xdg ? setenv("XDG_CONFIG_HOME", xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+                      _exit(RegAccess::SettingsFolder() == expected ? 0 : 1);
                   })),
                   0)
-            << c.expected;
+            << expected;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -28,6 +29,22 @@ std::string MakeTempDir(const std::string& prefix) {
     if (mkdtemp(buffer.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed for " + pattern);
     return std::string(buffer.data());
+}
+
+std::string Shown(std::string_view bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
+        out += c >= 0x20 && c < 0x7f ? std::string(1, c) : hex;
+    }
+    return out;
+}
+
+std::string Utf16(std::string_view ascii) {
+    std::string bytes;
+    for (char c : ascii) bytes += {c, '\0'};
+    return bytes;
 }
 
 }  // namespace orvane::test

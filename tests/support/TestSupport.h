@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvane::test {
 
@@ -12,5 +13,9 @@ std::string TestEnvDir();
 std::string ServerPort(const std::string& server);
 // A fresh, empty folder below the system's temporary folder, removed by the caller.
 std::string MakeTempDir(const std::string& prefix);
+// Bytes outside printable ASCII as \xNN, so a transcript line shows every byte.
+std::string Shown(std::string_view bytes);
+// ASCII text as UTF-16LE bytes (no byte order mark).
+std::string Utf16(std::string_view ascii);
 
 }  // namespace orvane::test
