@@ -36,15 +36,12 @@ class OptionsFormTest : public test::MainFormFixture {
         EXPECT_NE(child, nullptr) << name;
         return child;
     }
-    QTreeWidgetItem* Node(const QString& key) {
+    void Click(const QString& key) {
         QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
-        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
-        }
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString() == key) return tree->setCurrentItem(*it);
         ADD_FAILURE() << "no node " << key.toStdString();
-        return nullptr;
     }
-    void Click(const QString& key) { Child<QTreeWidget>("TreeView1")->setCurrentItem(Node(key)); }
     void TypeSuffix(const QString& text) { Child<QLineEdit>("Suffix")->setText(text); }
     // The settings as a fresh start of the program would read them.
     static ConfigRecord Stored(int screen) {

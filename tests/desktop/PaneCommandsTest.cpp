@@ -81,9 +81,6 @@ class PaneCommandsTest : public test::MainFormFixture {
         EXPECT_EQ(answer.Handled(), 1);
         return answer.Messages();
     }
-    static bool Wraps(CodePane& pane) {
-        return pane.SendScintilla(CodePane::SCI_GETWRAPMODE) != CodePane::SC_WRAP_NONE;
-    }
     QPrinter& Printer() { return form_->Commands()->Printer(); }
 };
 
@@ -168,7 +165,7 @@ TEST_F(PaneCommandsTest, PanePrintsPageAfterPageInTheScreensFontWithOneInchMargi
     pane->setCrLfText(lines.join("\r\n"));
     const QString pdf = Out("pane.pdf");
     ASSERT_TRUE(Print(pdf).empty());
-    EXPECT_FALSE(Wraps(*pane));
+    EXPECT_EQ(pane->SendScintilla(CodePane::SCI_GETWRAPMODE), CodePane::SC_WRAP_NONE);
     EXPECT_EQ(pane->paneFont().name, "DejaVu Sans Mono");
 
     const QRectF paper = Printer().pageLayout().fullRectPoints();
@@ -202,18 +199,14 @@ TEST_F(PaneCommandsTest, PanePrintsPageAfterPageInTheScreensFontWithOneInchMargi
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Printing failed.")) << messages[0].text.toStdString();
     EXPECT_TRUE(messages[0].text.contains(Out("no-such-folder/out.pdf")));
-    EXPECT_FALSE(Wraps(*pane));
+    EXPECT_EQ(pane->SendScintilla(CodePane::SCI_GETWRAPMODE), CodePane::SC_WRAP_NONE);
     pane->setCrLfText(QString());
     ASSERT_TRUE(Print(Out("empty.pdf")).empty());
     EXPECT_EQ(PdfPages(Out("empty.pdf")), QList<QStringList>{QStringList()});
-}
-
-// The pane wraps on screen at the paper's width less both margins.
-TEST(PaneWrapTest, LineWidthIsThePaperLessBothMargins) {
-    test::QtApp();
-    QPrinter printer;
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    EXPECT_EQ(RTFTools::LineWidthTwips(printer, 720, 2160), 11906 - 2880);
+    // The pane wraps on screen at the paper's width less both margins.
+    QPrinter a4;
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    EXPECT_EQ(RTFTools::LineWidthTwips(a4, 720, 2160), 11906 - 2880);
 }
 
 }  // namespace

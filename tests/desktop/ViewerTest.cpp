@@ -18,7 +18,9 @@
 namespace orvane {
 namespace {
 
-TEST(CodePaneTest, KeepsTheTextByteForByteAndCountsPositionsInCharacters) {
+// The text stays byte for byte, positions count characters, a long text shows at once and is
+// coloured on demand.
+TEST(CodePaneTest, KeepsTheTextByteForByteAndShowsAndColoursALongOneOnDemand) {
     test::QtApp();
     const char16_t* texts[] = {u"a\r\nb", u"", u"line\r\n\r\n\ttab\r\n",
                                // Lone line-end characters inside values stay what they were.
@@ -60,15 +62,11 @@ TEST(CodePaneTest, KeepsTheTextByteForByteAndCountsPositionsInCharacters) {
         EXPECT_FALSE(pane.isReadOnly());
         EXPECT_EQ(pane.SendScintilla(CodePane::SCI_GETLINECOUNT), 1'000'001);
     }
-}
 
-// A long text is coloured as it is shown and in steps while the pane is visible, the caret put
-// at the start; edits are coloured again; new text is plain, wherever the caret was.
-TEST(CodePaneTest, ColoursOnDemandFollowEditsAndEndWithNewText) {
-    test::QtApp();
-    std::string text;
+    // A long text is coloured as it is shown and in steps while the pane is visible, the caret
+    // put at the start; edits are coloured again; new text is plain, wherever the caret was.
+    text.clear();
     for (int i = 0; i < 20000; ++i) text += "int a; // comment " + std::to_string(i) + "\r\n";
-    CodePane pane;
     pane.resize(400, 300);
     pane.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
