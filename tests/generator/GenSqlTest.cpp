@@ -7,7 +7,6 @@
 #include "SchemaFixture.h"
 #include "TableBuilder.h"
 #include "core/OrvaneError.h"
-#include "data/ValueText.h"
 #include "model/ODBCField.h"
 #include "model/ODBCTools.h"
 
@@ -106,74 +105,6 @@ TEST(SqlValues, EachTypeClassWritesItsValuesAndTheOracleConversion) {
         text += "Oracle " + std::to_string(code) + ": " + generator.ToOraChar(field) + "\n";
     }
     expectGolden("sql-values.txt", text);
-}
-
-// Each dialect's whole script for a column of every type kind under names that need quoting in
-// each, and values that try each literal: extremes, special numbers, text that is no number,
-// boolean or base64, dates before 1900, a timestamp's fraction, and text of quotes, backslashes,
-// line ends, controls, sqlcmd variables and characters beyond ASCII. A name its shell cannot
-// carry is refused.
-TEST_F(GenSqlTest, DialectsWriteTheirWholeScriptOrRefuseANameTheirShellCannotCarry) {
-    const std::vector<ColumnSpec> columns = {
-        {.name = "id", .type = adInteger, .size = 4, .nullable = false, .key = true},
-        {.name = "small", .type = adSmallInt, .size = 2},
-        {.name = "tiny", .type = adTinyInt, .size = 1},
-        {.name = "big", .type = adBigInt, .size = 8},
-        {.name = "amount", .type = adNumeric, .precision = 12, .scale = 3},
-        {.name = "ratio", .type = adDouble, .size = 8},
-        {.name = "score", .type = adSingle, .size = 4},
-        {.name = "flag", .type = adBoolean, .size = 1},
-        {.name = "day", .type = adDBDate, .size = 10},
-        {.name = "clock", .type = adDBTime, .size = 8},
-        {.name = "stamp", .type = adDBTimeStamp, .size = 19},
-        {.name = "code", .type = adChar, .size = 3, .nullable = false, .key = true},
-        {.name = "note", .type = adVarWChar, .size = 200},
-        {.name = "memo", .type = adLongVarChar, .size = 2147483647},
-        {.name = "blob", .type = adLongVarBinary, .size = 2147483647},
-        {.name = "guid", .type = adGUID, .size = 36},
-        {.name = "odd \"name\" ]`x", .type = adVarChar, .size = 20},
-    };
-    std::string bytes;
-    valuetext::Base64(std::string("\x00\xff\x10", 3), bytes);
-    const std::string hostile = std::string("O'Reilly \\ back\\\\slash\r\nline\ttab $(var) -- ; ") +
-                                "/* */ \x01\x1a" + std::string(1, '\0') + " é 東京 🙂";
-    const std::nullopt_t null = std::nullopt;
-    const std::vector<std::vector<std::optional<std::string>>> rows = {
-        {"1", "12", "3", "9223372036854775807", "12345.678", "0.1", "4.5", "1", "2024-02-29",
-         "23:59:59.5", "2024-05-06 07:08:09.123456", "ABC", "Hello", "multi", bytes,
-         "6F9619FF-8B86-D011-B42D-00C04FC964FF", "plain"},
-        {"2", null, null, null, null, null, null, null, null, null, null, "NUL", null, null, null,
-         null, null},
-        {"3", "-32768", "0", "-1", "-0.001", "INF", "-INF", "0", "1850-01-02", "00:00:00",
-         "1899-12-31", "a'b", hostile, "", "", "", "\"quoted\""},
-        {"4", "+7", "1e3", "0", "1,5", "NaN", "1e-45", "maybe", "0001-01-01", "12:00:00",
-         "2023-07-10 16:45:12", "x", "", "", "not base64!", "", ""},
-    };
-    // The names each dialect refuses, by the dialects that refuse them.
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"line\nbreak", "sqlite postgresql mariadb sqlserver"},
-        {"bell\a", "sqlite postgresql mariadb sqlserver"},
-        {"cost$(x)", "sqlserver"}};
-    Screen(XML_CODE).Suffix = "Data";
-    for (const SqlDialectInfo& dialect : kSqlDialects) {
-        SCOPED_TRACE(dialect.name);
-        Screen(SQL_CODE).Dialect = dialect.id;
-        if (dialect.id != SqlDialectId::Classic) {
-            expectGolden("sql-" + std::string(dialect.name) + ".sql",
-                         Run(SQL_CODE, MakeTable("Order \"Lines\" [v2]`", "Lines", columns, rows)));
-        }
-        for (const auto& [name, refusers] : refused) {
-            auto table = MakeTable(
-                "T", "A",
-                {{.name = "ID", .type = adInteger, .key = true}, {.name = name, .type = adVarChar}},
-                {{"1", "x"}});
-            if (refusers.find(dialect.name) != std::string::npos) {
-                EXPECT_THROW(Run(SQL_CODE, table), OrvaneError) << name;
-            } else {
-                EXPECT_NO_THROW(Run(SQL_CODE, table)) << name;
-            }
-        }
-    }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "TableBuilder.h"
 #include "TestSupport.h"
 #include "core/Host.h"
+#include "core/OrvaneError.h"
 #include "core/Screens.h"
 #include "data/Connection.h"
 #include "data/ConnectionText.h"
@@ -52,7 +53,7 @@ struct Engine {
     std::string golden;  // the tables whose XML data holds values at the edges
     SqlDialectId dialect;
     std::string schema;  // of a fresh database's tables
-    std::string types;   // of the round trip's columns, in kRoundTripNames' order
+    std::string types;   // of the round trip's columns, in kRoundTripColumns' order
     std::string connect, create, shell, drop;
 };
 
@@ -102,14 +103,22 @@ const std::vector<std::string> kDecoys = {"a", "t", "x", "n", "secrets"};
 
 // The dialect round trip's table: a column of each kind under names each dialect quotes.
 const std::string kRoundTripTable = "Odd \"Types\" [t]`";
-const std::vector<std::string> kRoundTripNames = {
-    "id",    "small", "big",  "amount", "ratio", "score",           "flag", "day", "clock",
-    "stamp", "code",  "note", "memo",   "blob",  "odd \"name\" ]`x"};
-const std::vector<int> kRoundTripTypes = {
-    data::adInteger,     data::adSmallInt,      data::adBigInt,  data::adNumeric,
-    data::adDouble,      data::adSingle,        data::adBoolean, data::adDBDate,
-    data::adDBTime,      data::adDBTimeStamp,   data::adChar,    data::adVarChar,
-    data::adLongVarChar, data::adLongVarBinary, data::adVarChar};
+const std::vector<ColumnSpec> kRoundTripColumns = {
+    {.name = "id", .type = data::adInteger, .size = 4, .nullable = false, .key = true},
+    {.name = "small", .type = data::adSmallInt, .size = 2},
+    {.name = "big", .type = data::adBigInt, .size = 8},
+    {.name = "amount", .type = data::adNumeric, .precision = 12, .scale = 3},
+    {.name = "ratio", .type = data::adDouble, .size = 8},
+    {.name = "score", .type = data::adSingle, .size = 4},
+    {.name = "flag", .type = data::adBoolean, .size = 1},
+    {.name = "day", .type = data::adDBDate, .size = 10},
+    {.name = "clock", .type = data::adDBTime, .size = 8},
+    {.name = "stamp", .type = data::adDBTimeStamp, .size = 19},
+    {.name = "code", .type = data::adChar, .size = 3, .nullable = false, .key = true},
+    {.name = "note", .type = data::adVarChar, .size = 200},
+    {.name = "memo", .type = data::adLongVarChar, .size = 2147483647},
+    {.name = "blob", .type = data::adLongVarBinary, .size = 2147483647},
+    {.name = "odd \"name\" ]`x", .type = data::adVarChar, .size = 40}};
 
 // Its rows: a NULL in every column but the key, extremes, dates before 1900, fractions of
 // seconds, and text that each shell could misread.
@@ -470,16 +479,16 @@ TEST_P(EveryEngine, ItsOwnShellRebuildsATableOfEveryKind) {
     std::istringstream types(engine.types);
     std::string type;
     for (std::size_t j = 0; std::getline(types, type, ';'); ++j) {
-        create += (j == 0 ? "" : ", ") + dialect.Name(kRoundTripNames[j]) + " " + type +
+        create += (j == 0 ? "" : ", ") + dialect.Name(kRoundTripColumns[j].name) + " " + type +
                   (j == 0 ? " NOT NULL PRIMARY KEY" : "");
-        names.columns.emplace_back().name = kRoundTripNames[j];
+        names.columns.emplace_back().name = kRoundTripColumns[j].name;
     }
     source->Execute(create + ")");
     for (const auto& row : rows) {
         std::string insert = dialect.InsertStart(names);
         for (std::size_t j = 0; j < row.size(); ++j) {
             if (j != 0) insert += ",";
-            dialect.AppendValue(insert, row[j].value_or(""), !row[j], kRoundTripTypes[j]);
+            dialect.AppendValue(insert, row[j].value_or(""), !row[j], kRoundTripColumns[j].type);
         }
         source->Execute(insert + ")");
     }
@@ -543,6 +552,48 @@ TEST_P(EveryEngine, ItsOwnShellRebuildsATableOfEveryKind) {
 
 INSTANTIATE_TEST_SUITE_P(Engines, EveryEngine, ::testing::ValuesIn(kEngines),
                          [](const auto& info) { return info.param.label; });
+
+// Each dialect's whole script for the round trip's table, three kinds more and rows of what
+// the engines reject: special numbers, text that is no number, boolean, base64 or GUID, a NUL,
+// sqlcmd variables. A name its shell cannot carry is refused.
+TEST_F(OutputsWork, DialectsWriteTheirWholeScriptOrRefuseANameTheirShellCannotCarry) {
+    std::vector<ColumnSpec> columns = kRoundTripColumns;
+    columns.insert(columns.end(), {{.name = "tiny", .type = data::adTinyInt, .size = 1},
+                                   {.name = "wide", .type = data::adVarWChar, .size = 200},
+                                   {.name = "guid", .type = data::adGUID, .size = 36}});
+    Rows rows = RoundTripRows();
+    for (auto& row : rows) row.resize(columns.size());
+    rows[0].back() = "6F9619FF-8B86-D011-B42D-00C04FC964FF";
+    const std::string text = std::string("$(var) \x01 nul:") + '\0' + " 東京";
+    const std::nullopt_t null = std::nullopt;
+    rows.push_back({"5", "+7", "0", "1,5", "NaN", "-INF", "maybe", null, "23:59:59.5", null, "x",
+                    text, null, "not base64!", "", "1e3", text, "not a guid"});
+    rows.push_back({"6", null, null, null, "INF", "1e-45", null, null, null, null, "y", null, null,
+                    null, null, "255", "", ""});
+    // The names each dialect refuses, by the dialects that refuse them.
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"line\nbreak", "sqlite postgresql mariadb sqlserver"},
+        {"bell\a", "sqlite postgresql mariadb sqlserver"},
+        {"cost$(x)", "sqlserver"}};
+    Screen(XML_CODE).Suffix = "Data";
+    for (const SqlDialectInfo& dialect : kSqlDialects) {
+        SCOPED_TRACE(dialect.name);
+        Screen(SQL_CODE).Dialect = dialect.id;
+        if (dialect.id != SqlDialectId::Classic) {
+            expectGolden("sql-" + std::string(dialect.name) + ".sql",
+                         Run(SQL_CODE, MakeTable(kRoundTripTable, "Lines", columns, rows)));
+        }
+        for (const auto& [name, refusers] : refused) {
+            auto table =
+                MakeTable("T", "A", {{.name = "ID", .key = true}, {.name = name}}, {{"1", "x"}});
+            if (refusers.find(dialect.name) != std::string::npos) {
+                EXPECT_THROW(Run(SQL_CODE, table), OrvaneError) << name;
+            } else {
+                EXPECT_NO_THROW(Run(SQL_CODE, table)) << name;
+            }
+        }
+    }
+}
 
 // What the databases do not vary: a root of its own (a suffix), aliases that are no XML names,
 // a table without rows, and data holding nothing but NULLs.

@@ -2,10 +2,9 @@
 SET NAMES utf8mb4;
 SET SESSION sql_mode = REPLACE(@@SESSION.sql_mode, 'NO_BACKSLASH_ESCAPES', '');
 
-CREATE TABLE `Order "Lines" [v2]``` (
+CREATE TABLE `Odd "Types" [t]``` (
 	`id` INT NOT NULL,
 	`small` SMALLINT,
-	`tiny` TINYINT,
 	`big` BIGINT,
 	`amount` DECIMAL(12,3),
 	`ratio` DOUBLE,
@@ -18,8 +17,10 @@ CREATE TABLE `Order "Lines" [v2]``` (
 	`note` VARCHAR(200),
 	`memo` LONGTEXT,
 	`blob` LONGBLOB,
+	`odd "name" ]``x` VARCHAR(40),
+	`tiny` TINYINT,
+	`wide` VARCHAR(200),
 	`guid` CHAR(36),
-	`odd "name" ]``x` VARCHAR(20),
 	PRIMARY KEY (`id`, `code`)
 ) DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_bin;
 
@@ -29,7 +30,6 @@ SELECT CONCAT(
 '<Lines>',
 	'<id>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`id` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</id>',
 	'<small>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`small` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</small>',
-	'<tiny>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`tiny` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</tiny>',
 	'<big>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`big` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</big>',
 	'<amount>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`amount` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</amount>',
 	'<ratio>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`ratio` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</ratio>',
@@ -42,14 +42,18 @@ SELECT CONCAT(
 	'<note>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`note` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</note>',
 	'<memo>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`memo` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</memo>',
 	'<blob>', COALESCE(REPLACE(REPLACE(REPLACE(HEX(`blob`), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</blob>',
-	'<guid>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`guid` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</guid>',
 	'<odd__x0022_name_x0022___x005D__x0060_x>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`odd "name" ]``x` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</odd__x0022_name_x0022___x005D__x0060_x>',
+	'<tiny>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`tiny` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</tiny>',
+	'<wide>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`wide` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</wide>',
+	'<guid>', COALESCE(REPLACE(REPLACE(REPLACE(CAST(`guid` AS CHAR), '&', '&amp;'), '<', '&lt;'), '>', '&gt;'), ''), '</guid>',
 '</Lines>')
-FROM `Order "Lines" [v2]```;
+FROM `Odd "Types" [t]```;
 
 START TRANSACTION;
-INSERT INTO `Order "Lines" [v2]``` (`id`,`small`,`tiny`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`guid`,`odd "name" ]``x`) VALUES (1,12,3,9223372036854775807,12345.678,0.1,4.5,TRUE,'2024-02-29','23:59:59.5','2024-05-06 07:08:09.123456','ABC','Hello','multi',X'00FF10','6F9619FF-8B86-D011-B42D-00C04FC964FF','plain');
-INSERT INTO `Order "Lines" [v2]``` (`id`,`small`,`tiny`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`guid`,`odd "name" ]``x`) VALUES (2,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,'NUL',NULL,NULL,NULL,NULL,NULL);
-INSERT INTO `Order "Lines" [v2]``` (`id`,`small`,`tiny`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`guid`,`odd "name" ]``x`) VALUES (3,-32768,0,-1,-0.001,'INF','-INF',FALSE,'1850-01-02','00:00:00','1899-12-31 00:00:00','a''b','O''Reilly \\ back\\\\slash\r\nline	tab $(var) -- ; /* */ \Z\0 é 東京 🙂','',X'','','"quoted"');
-INSERT INTO `Order "Lines" [v2]``` (`id`,`small`,`tiny`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`guid`,`odd "name" ]``x`) VALUES (4,+7,1e3,0,'1,5','NaN',1e-45,'maybe','0001-01-01','12:00:00','2023-07-10 16:45:12','x','','',X'6E6F742062617365363421','','');
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (1,12,9223372036854775807,12345.678,0.1,4.5,TRUE,'2024-02-29','23:59:59','2024-05-06 07:08:09.123456','ABC','Hello','multi',X'00FF100A','plain',NULL,NULL,'6F9619FF-8B86-D011-B42D-00C04FC964FF');
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (2,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (3,-32768,-9223372036854775808,-0.001,1e+300,-2.5,FALSE,'1850-01-02','00:00:00','1899-12-31 23:59:59.000001','a''b','O''Reilly \\ back\\\\slash \\'' \\n \\0 \\Z "q" \r\nend	tab','x\n.quit\n\\q\nGO\n:exit\ndelimiter //\n\\. /etc/passwd\n$(name) -- ; /* */ ''',X'','é 東京 🙂 <&>',NULL,NULL,NULL);
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (4,0,0,0.000,-0.5,0,TRUE,'0001-01-01','12:00:00','2024-01-01 00:00:00','','','bell and \Z',X'000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F202122232425262728292A2B2C2D2E2F303132333435363738393A3B3C3D3E3F404142434445464748494A4B4C4D4E4F505152535455565758595A5B5C5D5E5F606162636465666768696A6B6C6D6E6F707172737475767778797A7B7C7D7E7F808182838485868788898A8B8C8D8E8F909192939495969798999A9B9C9D9E9FA0A1A2A3A4A5A6A7A8A9AAABACADAEAFB0B1B2B3B4B5B6B7B8B9BABBBCBDBEBFC0C1C2C3C4C5C6C7C8C9CACBCCCDCECFD0D1D2D3D4D5D6D7D8D9DADBDCDDDEDFE0E1E2E3E4E5E6E7E8E9EAEBECEDEEEFF0F1F2F3F4F5F6F7F8F9FAFBFCFDFEFF','NULL',NULL,NULL,NULL);
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (5,+7,0,'1,5','NaN','-INF','maybe',NULL,'23:59:59.5',NULL,'x','$(var)  nul:\0 東京',NULL,X'6E6F742062617365363421','',1e3,'$(var)  nul:\0 東京','not a guid');
+INSERT INTO `Odd "Types" [t]``` (`id`,`small`,`big`,`amount`,`ratio`,`score`,`flag`,`day`,`clock`,`stamp`,`code`,`note`,`memo`,`blob`,`odd "name" ]``x`,`tiny`,`wide`,`guid`) VALUES (6,NULL,NULL,NULL,'INF',1e-45,NULL,NULL,NULL,NULL,'y',NULL,NULL,NULL,NULL,255,'','');
 COMMIT;
