@@ -16,6 +16,18 @@ namespace orvane::data {
 
 namespace {
 
+// A text argument of an ODBC call: null when empty, which the catalogue calls take as "any".
+SQLCHAR* TextArg(std::string& text) {
+    return text.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(text.data());
+}
+
+SQLSMALLINT LengthArg(const std::string& text) { return static_cast<SQLSMALLINT>(text.size()); }
+
+SQLRETURN ExecDirect(const OdbcHandle& statement, std::string& sql) {
+    return SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(sql.data()),
+                         static_cast<SQLINTEGER>(sql.size()));
+}
+
 std::string ColumnText(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT field) {
     char buffer[512];
     SQLSMALLINT length = 0;
@@ -180,16 +192,10 @@ class Connection::Impl {
                                                std::vector<RecordSet::Impl::RowFilter> filters,
                                                const std::string& failure) {
         OdbcHandle statement = Session().NewStatement();
-        auto text = [](std::string& s) {
-            return s.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(s.data());
-        };
-        auto length = [](const std::string& s) {
-            return s.empty() ? SQLSMALLINT{0} : static_cast<SQLSMALLINT>(s.size());
-        };
-        statement.Check(
-            SQLColumns(statement.Get(), text(catalog), length(catalog), text(schemaPattern),
-                       length(schemaPattern), text(tablePattern), length(tablePattern), nullptr, 0),
-            failure);
+        statement.Check(SQLColumns(statement.Get(), TextArg(catalog), LengthArg(catalog),
+                                   TextArg(schemaPattern), LengthArg(schemaPattern),
+                                   TextArg(tablePattern), LengthArg(tablePattern), nullptr, 0),
+                        failure);
         return MakeRecordSet(std::move(statement), true, {}, std::move(filters));
     }
 
@@ -252,9 +258,7 @@ class Connection::Impl {
         // Run as a direct statement, not the prepared one: psqlODBC takes a direct statement's
         // rows as they arrive, but holds a prepared one's whole result twice over.
         auto run = [&](OdbcHandle prepared, std::string& sql) {
-            prepared.Check(SQLExecDirect(prepared.Get(), reinterpret_cast<SQLCHAR*>(sql.data()),
-                                         static_cast<SQLINTEGER>(sql.size())),
-                           "Query failed");
+            prepared.Check(ExecDirect(prepared, sql), "Query failed");
             return MakeRecordSet(std::move(prepared), std::move(described), false, statementText,
                                  {});
         };
@@ -315,8 +319,7 @@ std::unique_ptr<RecordSet> Connection::Execute(const std::string& statementText)
     }
     OdbcHandle statement = impl_->Session().NewStatement();
     std::string text = statementText;
-    SQLRETURN rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                                 static_cast<SQLINTEGER>(text.size()));
+    SQLRETURN rc = ExecDirect(statement, text);
     // A statement that touches no rows answers SQL_NO_DATA; that is no failure.
     if (rc != SQL_NO_DATA) statement.Check(rc, "Query failed");
     return impl_->MakeRecordSet(std::move(statement), false, statementText, {});
@@ -328,11 +331,8 @@ std::unique_ptr<RecordSet> Connection::OpenSchemaTables() {
     const DriverQuirks& quirks = session.Quirks();
     std::string schema = quirks.TablesSchemaPattern() ? quirks.TablesSchemaPattern() : "";
     std::string types = quirks.TablesTypes() ? quirks.TablesTypes() : "";
-    statement.Check(SQLTables(statement.Get(), nullptr, 0,
-                              schema.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(schema.data()),
-                              static_cast<SQLSMALLINT>(schema.size()), nullptr, 0,
-                              types.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(types.data()),
-                              static_cast<SQLSMALLINT>(types.size())),
+    statement.Check(SQLTables(statement.Get(), nullptr, 0, TextArg(schema), LengthArg(schema),
+                              nullptr, 0, TextArg(types), LengthArg(types)),
                     "Reading the list of tables failed");
     return impl_->MakeRecordSet(std::move(statement), true, {}, {});
 }
@@ -353,9 +353,7 @@ std::unique_ptr<RecordSet> Connection::OpenSchemaAllColumns() {
     }
     OdbcHandle statement = session.NewStatement();
     std::string text = query;
-    statement.Check(SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                                  static_cast<SQLINTEGER>(text.size())),
-                    "Reading the columns of all tables failed");
+    statement.Check(ExecDirect(statement, text), "Reading the columns of all tables failed");
     return impl_->MakeRecordSet(std::move(statement), true, {}, {});
 }
 
@@ -364,13 +362,9 @@ std::vector<std::string> Connection::PrimaryKeyColumns(const std::string& schema
     OdbcHandle statement = impl_->Session().NewStatement();
     std::string schemaArg = schema;
     std::string tableArg = table;
-    statement.Check(
-        SQLPrimaryKeys(statement.Get(), nullptr, 0,
-                       schemaArg.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(schemaArg.data()),
-                       static_cast<SQLSMALLINT>(schemaArg.size()),
-                       reinterpret_cast<SQLCHAR*>(tableArg.data()),
-                       static_cast<SQLSMALLINT>(tableArg.size())),
-        "Reading the primary key of " + table + " failed");
+    statement.Check(SQLPrimaryKeys(statement.Get(), nullptr, 0, TextArg(schemaArg),
+                                   LengthArg(schemaArg), TextArg(tableArg), LengthArg(tableArg)),
+                    "Reading the primary key of " + table + " failed");
     std::unique_ptr<RecordSet> rows = impl_->MakeRecordSet(std::move(statement), true, {}, {});
     const DbField& name = rows->Field("COLUMN_NAME");
     const DbField& sequence = rows->Field("KEY_SEQ");
