@@ -158,14 +158,8 @@ TEST(DataRules, EveryOdbcTypeAndEveryShape) {
 TEST(DataRules, DriverCorrections) {
     auto reported = [](int sqlType, std::int64_t size, int nullable, bool isUnsigned,
                        const char* typeName) {
-        DescribedColumn column;
-        column.name = "c";
-        column.sqlType = sqlType;
-        column.columnSize = size;
-        column.nullable = nullable;
-        column.isUnsigned = isUnsigned;
-        column.typeName = typeName;
-        return column;
+        return DescribedColumn{"c",      sqlType, size, 0,  nullable, isUnsigned,
+                               typeName, "",      "",   "", ""};
     };
     using Driver = DriverQuirks::Driver;
     struct Case {

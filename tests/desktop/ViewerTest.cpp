@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "Golden.h"
 #include "MainFormFixture.h"
+#include "TestSupport.h"
 #include "common/Icons.h"
 #include "core/Screens.h"
 #include "viewer/CodePane.h"
@@ -99,25 +101,16 @@ TEST(CodePaneTest, KeepsTheTextByteForByteAndShowsAndColoursALongOneOnDemand) {
     EXPECT_EQ(pane.styles(), std::vector<unsigned char>(6, 0));
 }
 
+// A lone LF out of the pane is a line break inside a value.
 TEST(CrLfTextTest, LineEndsBecomeLfForOtherProgramsAndCrLfFromThem) {
-    const struct {
-        const char16_t* text;
-        const char16_t* lf;
-        const char16_t* crLf;
-    } cases[] = {
-        {u"a\r\nb", u"a\nb", u"a\r\nb"},
-        {u"", u"", u""},
-        // A lone LF out of the pane is a line break inside a value.
-        {u"a\nb", u"a\nb", u"a\r\nb"},
-        {u"a\r\r\nb\r", u"a\n\nb\n", u"a\r\n\r\nb\r\n"},
-        {u"\n\r", u"\n\n", u"\r\n\r\n"},
-        {u"\u00e9\t\u20ac\r\n", u"\u00e9\t\u20ac\n", u"\u00e9\t\u20ac\r\n"},
-    };
-    for (const auto& c : cases) {
-        const QString text = QString::fromUtf16(c.text);
-        EXPECT_EQ(CrLfText::ToLf(text), QString::fromUtf16(c.lf)) << text.toStdString();
-        EXPECT_EQ(CrLfText::ToCrLf(text), QString::fromUtf16(c.crLf)) << text.toStdString();
+    std::string log;
+    for (const char* text : {"a\r\nb", "", "a\nb", "a\r\r\nb\r", "\n\r", "\u00e9\t\u20ac\r\n"}) {
+        const QString q = QString::fromUtf8(text);
+        log += "[" + test::Shown(text) + "] to LF [" +
+               test::Shown(CrLfText::ToLf(q).toStdString()) + "] to CR LF [" +
+               test::Shown(CrLfText::ToCrLf(q).toStdString()) + "]\n";
     }
+    test::expectGolden("crlf-texts.txt", log);
 }
 
 // Every picture is drawn from its file: a file missing from the resources, or no SVG support at

@@ -17,12 +17,7 @@
 namespace orvane {
 namespace {
 
-using data::adDate;
-using data::adDBDate;
-using data::adDBTimeStamp;
-using data::adDecimal;
-using data::adInteger;
-using data::adVarChar;
+using namespace data;
 
 struct Language {
     int screen;

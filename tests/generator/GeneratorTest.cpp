@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "Golden.h"
 #include "SchemaFixture.h"
 #include "TableBuilder.h"
+#include "TestSupport.h"
 #include "core/Host.h"
 #include "core/OrvaneError.h"
 #include "generator/MakeAlias.h"
@@ -13,75 +15,45 @@
 namespace orvane::test {
 namespace {
 
+using Generator = SchemaFixture;
+
 // A long run of the XML data or the SQL inserts: progress every hundred rows, events let run
 // after every row, and a stop (or a run never started) ends it after the row in hand with the
 // text closed. A disabled screen still runs and reports, and shows nothing.
-struct RunCase {
-    int screen;
-    int rows;
-    int stopAtPump;  // 0: never stopped; -1: never activated
-    int written;
-    int pumps;
-    std::vector<int> progress;
-    bool enabled = true;
-};
-
-void PrintTo(const RunCase& c, std::ostream* out) {
-    *out << "screen " << c.screen << ", " << c.rows << " rows, stop " << c.stopAtPump
-         << (c.enabled ? "" : ", disabled");
+TEST_F(Generator, ReportsEveryHundredRowsAndStopsAfterTheRowInHand) {
+    // Screen, rows, the event pump that stops the run (0: none; -1: never activated), enabled.
+    const std::tuple<int, int, int, bool> cases[] = {
+        {XML_CODE, 250, 0, true},  {XML_CODE, 50, 4, true},  {XML_CODE, 10, -1, true},
+        {XML_CODE, 250, 0, false}, {SQL_CODE, 350, 0, true}, {SQL_CODE, 99, 0, true},
+        {SQL_CODE, 10, 3, true},   {SQL_CODE, 10, -1, true}};
+    std::string log;
+    generator_.Notify = [&log](const std::string& m) { log += "  " + m + "\n"; };
+    for (const auto& [screen, count, stopAt, enabled] : cases) {
+        SetUp();
+        Screen(XML_CODE).Suffix = "List";
+        Screen(screen).Enabled = enabled ? 1 : -1;
+        if (stopAt < 0) generator_.DeActivate();
+        std::vector<std::vector<std::optional<std::string>>> rows;
+        for (int i = 0; i < count; ++i) rows.push_back({std::to_string(i)});
+        int pumps = 0;
+        Host::SetEventPump([&, stopAt = stopAt] {
+            if (++pumps == stopAt) generator_.DeActivate();
+        });
+        log += "screen " + std::to_string(screen) + ", " + std::to_string(count) + " rows, stop " +
+               std::to_string(stopAt) + (enabled ? "" : ", disabled") + "\n";
+        const std::string text =
+            Run(screen, MakeTable("T", "T", {{.name = "ID", .key = true}}, rows));
+        Host::SetEventPump({});
+        const std::string row = screen == XML_CODE ? "\t<T>\r\n" : "insert into T";
+        std::size_t written = 0;
+        for (std::size_t at = text.find(row); at != std::string::npos; at = text.find(row, at + 1))
+            ++written;
+        log += "  " + std::to_string(pumps) + " events, " + std::to_string(written) +
+               " rows, ending [" +
+               Shown(text.substr(text.size() - std::min<std::size_t>(text.size(), 50))) + "]\n";
+    }
+    expectGolden("generator-progress.txt", log);
 }
-
-class Progress : public SchemaFixture, public ::testing::WithParamInterface<RunCase> {};
-
-TEST_P(Progress, ReportsEveryHundredRowsAndStopsAfterTheRowInHand) {
-    const RunCase& c = GetParam();
-    std::vector<std::string> messages;
-    generator_.Notify = [&](const std::string& m) { messages.push_back(m); };
-    Screen(XML_CODE).Suffix = "List";
-    Screen(c.screen).Enabled = c.enabled ? 1 : -1;
-    std::vector<std::vector<std::optional<std::string>>> rows;
-    for (int i = 0; i < c.rows; ++i) rows.push_back({std::to_string(i)});
-    if (c.stopAtPump < 0) generator_.DeActivate();
-    int pumps = 0;
-    Host::SetEventPump([&] {
-        if (++pumps == c.stopAtPump) generator_.DeActivate();
-    });
-    const std::string text =
-        Run(c.screen, MakeTable("T", "T", {{.name = "ID", .key = true}}, rows));
-    Host::SetEventPump({});
-
-    EXPECT_EQ(pumps, c.pumps);
-    const bool xml = c.screen == XML_CODE;
-    std::vector<std::string> expected;
-    for (int n : c.progress)
-        expected.push_back("Generated " + std::to_string(n) +
-                           (xml ? " XML records." : " Insert statements."));
-    EXPECT_EQ(messages, expected);
-    EXPECT_EQ(text.empty(), !c.enabled);
-    if (!c.enabled) return;
-    const std::string last = std::to_string(c.written - 1);
-    const std::string row = xml ? "\t<T>\r\n" : "insert into T";
-    std::size_t count = 0;
-    for (std::size_t at = text.find(row); at != std::string::npos; at = text.find(row, at + 1))
-        ++count;
-    EXPECT_EQ(count, static_cast<std::size_t>(c.written));
-    EXPECT_NE(text.find(xml ? "<ID>" + last + "</ID>\r\n\t</T>\r\n</TList>\r\n"
-                            : "values ('" + last + "') \r\n;\r\n\r\n"),
-              std::string::npos)
-        << text.substr(text.size() - std::min<std::size_t>(text.size(), 200));
-}
-
-INSTANTIATE_TEST_SUITE_P(XmlAndSql, Progress,
-                         ::testing::Values(RunCase{XML_CODE, 250, 0, 250, 250, {100, 200}},
-                                           RunCase{XML_CODE, 50, 4, 5, 4, {}},
-                                           RunCase{XML_CODE, 10, -1, 1, 0, {}},
-                                           RunCase{XML_CODE, 250, 0, 250, 250, {100, 200}, false},
-                                           RunCase{SQL_CODE, 350, 0, 350, 350, {100, 200, 300}},
-                                           RunCase{SQL_CODE, 99, 0, 99, 99, {}},
-                                           RunCase{SQL_CODE, 10, 3, 4, 3, {}},
-                                           RunCase{SQL_CODE, 10, -1, 1, 0, {}}));
-
-using Generator = SchemaFixture;
 
 TEST_F(Generator, OnlyTheNineScreensRunAndEnabledMeansExactlyOne) {
     orvane::Generator bare;  // no configuration, no table: running anything would throw
@@ -96,32 +68,23 @@ TEST_F(Generator, OnlyTheNineScreensRunAndEnabledMeansExactlyOne) {
     EXPECT_THROW(generator_.Enabled(9), OrvaneError);
 }
 
+// Names under each of the SQL screen's case rules (-1 and 4 are none), and the aliases it
+// proposes for tables named with an owner and quotes; only the SQL screen's rule counts.
 TEST_F(Generator, NamesFollowTheSqlScreensCaseRule) {
-    const std::vector<std::tuple<std::string, std::int16_t, std::string>> cases = {
-        {"order items", 0, "Order_items"},
-        {"order items", 1, "ORDER_ITEMS"},
-        {"Order Items", 2, "order_items"},
-        {"  Order #Items ", 3, "Order__Items"},
-        {"order items", 4, ""},
-        {"order items", -1, ""},
-    };
-    for (const auto& [name, rule, expected] : cases) {
+    std::string log;
+    Screen(XML_CODE).IsUppercase = 2;
+    for (const std::int16_t rule : {0, 1, 2, 3, 4, -1}) {
         Screen(SQL_CODE).IsUppercase = rule;
-        EXPECT_EQ(generator_.FixFieldName(name, SQL_CODE), expected) << name << " rule " << rule;
+        log += "rule " + std::to_string(rule) + ":";
+        for (const char* name : {"order items", "  Order #Items "})
+            log += " [" + generator_.FixFieldName(name, SQL_CODE) + "]";
+        for (const char* table : {"dbo.[Order Details]", "main.\"Price$History\"", "a.b.c", ".x",
+                                  "`Order Details`", "sales.ORDERS"})
+            log += (rule == 0 ? " [" + StripTableName(table) + "]" : "") + " [" +
+                   MakeAlias(table, generator_) + "]";
+        log += "\n";
     }
-    const std::vector<std::pair<std::string, std::string>> stripped = {
-        {"dbo.[Order Details]", "Order_Details"},
-        {"main.\"Price$History\"", "Price$History"},
-        {"a.b.c", "b.c"},
-        {".x", "x"},
-        {"`Order Details`", "Order_Details"},
-    };
-    for (const auto& [name, expected] : stripped) EXPECT_EQ(StripTableName(name), expected) << name;
-    Screen(XML_CODE).IsUppercase = 2;  // only the SQL screen's rule counts
-    Screen(SQL_CODE).IsUppercase = 1;
-    EXPECT_EQ(MakeAlias("dbo.[Order Details]", generator_), "ORDER_DETAILS");
-    Screen(SQL_CODE).IsUppercase = 0;
-    EXPECT_EQ(MakeAlias("sales.ORDERS", generator_), "Orders");
+    expectGolden("generator-names.txt", log);
 }
 
 }  // namespace

@@ -605,12 +605,12 @@ TEST_F(OutputsWork, RootsAndAliasesOfEveryKind) {
         {.name = "T", .type = data::adVarChar, .size = 5}};
     const Rows rows = {{"1", "2024-05-06 07:08:09", "-12.50", "a<&b"},
                        {"2", std::nullopt, std::nullopt, std::nullopt}};
-    for (const auto& [alias, suffix, count] :
-         std::vector<std::tuple<std::string, std::string, long>>{{"T", "List", 2},
-                                                                 {"Order Details", "Set", 2},
-                                                                 {"Price$History#2", "", 2},
-                                                                 {"2024 Sales", "-2", 2},
-                                                                 {"T", "", 0}}) {
+    const std::tuple<const char*, const char*, long> cases[] = {{"T", "List", 2},
+                                                                {"Order Details", "Set", 2},
+                                                                {"Price$History#2", "", 2},
+                                                                {"2024 Sales", "-2", 2},
+                                                                {"T", "", 0}};
+    for (const auto& [alias, suffix, count] : cases) {
         Screen(XML_CODE).Suffix = suffix;
         Screen(DTD_CODE).Suffix = suffix;
         WriteAndValidate(MakeTable("T", alias, columns, {rows.begin(), rows.begin() + count}), dir_,

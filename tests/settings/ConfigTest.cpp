@@ -30,22 +30,18 @@ struct MessageCatcher {
 };
 
 TEST(LeadingNumber, TakesTheNumberATextBeginsWithWhateverTheLocale) {
-    const std::vector<std::pair<std::string, double>> cases = {
-        {"9", 9},      {"10.5", 10.5}, {"  12.25pt", 12.25},
-        {"\t7", 7},    {"-3", -3},     {"+4", 4},
-        {".5", 0.5},   {"5.", 5},      {"1.2.3", 1.2},
-        {"abc", 0},    {"", 0},        {"Not Found", 0},
-        {"-", 0},      {".", 0},       {"10,5", 10},
-        {"1e3", 1000}, {"2E-1x", 0.2}, {"5e", 5},
-        {"5e+", 5},    {"- 5", 0},     {"99999999999", 99999999999.0}};
     const std::string before = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-    for (const auto& [text, number] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), number) << text;
-    for (double number : {9.0, 10.5, 0.0, -1.25, 12.3456}) {
+    std::string log;
+    for (const char* text :
+         {"9",     "10.5", "  12.25pt", "\t7",       "-3",          "+4",  ".5",    "5.",
+          "1.2.3", "abc",  "",          "Not Found", "-",           ".",   "10,5",  "1e3",
+          "2E-1x", "5e",   "5e+",       "- 5",       "99999999999", "0.1", "-1.25", "12.3456"})
+        log += "[" + std::string(text) + "] " + DecimalText(LeadingNumber(text)) + "\n";
+    for (double number : {9.0, 10.5, 0.0, -1.25, 12.3456})
         EXPECT_DOUBLE_EQ(LeadingNumber(DecimalText(number)), number);
-        EXPECT_EQ(DecimalText(number).find_first_not_of("-.0123456789"), std::string::npos);
-    }
     std::setlocale(LC_ALL, before.c_str());
+    test::expectGolden("leading-numbers.txt", log);
 }
 
 std::string Described(const ConfigRecord& r) {

@@ -183,14 +183,8 @@ TEST_F(OrvaneGen, TheProgramWritesOneFileAScreenWithTheUsersSettings) {
     settings.Screens().Item("3")->Suffix = "Set";
     settings.Screens().Item("5")->Suffix = "Cls";
     settings.Save();
-    const auto settingsFiles = [&folder] {
-        std::vector<std::string> texts;
-        for (const std::string& name : folder.FilesStartingWith("")) {
-            texts.push_back(name + "\n" + folder.ReadFile(name));
-        }
-        return texts;
-    };
-    const std::vector<std::string> before = settingsFiles();
+    const std::vector<std::string> settingsFiles = folder.FilesStartingWith("");
+    const std::string stored = folder.ReadFile("machine.reg");
 
     const std::string out = dir_ + "/out/nested";
     const RunResult r = RunTool(
@@ -216,7 +210,8 @@ TEST_F(OrvaneGen, TheProgramWritesOneFileAScreenWithTheUsersSettings) {
         << xml.substr(0, 300);
     EXPECT_NE(r.err.find("Loaded 200 records."), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Generated 200 XML records."), std::string::npos) << r.err;
-    EXPECT_EQ(settingsFiles(), before);
+    EXPECT_EQ(folder.FilesStartingWith(""), settingsFiles);
+    EXPECT_EQ(folder.ReadFile("machine.reg"), stored);
 
     const RunResult quiet =
         RunTool(Sample({"--table", "[Order Details]", "--keys", "OrderID", "--screens", "xml",
