@@ -1,8 +1,8 @@
 #include "core/SqlDialects.h"
 
-#include <algorithm>
-#include <cctype>
 #include <iterator>
+
+#include "core/KeyedCollection.h"
 
 namespace orvane {
 
@@ -15,10 +15,7 @@ const SqlDialectInfo& SqlDialectOf(SqlDialectId id) {
 
 std::optional<SqlDialectId> SqlDialectByName(std::string_view name) {
     for (const SqlDialectInfo& info : kSqlDialects) {
-        const bool same = std::equal(
-            name.begin(), name.end(), info.name.begin(), info.name.end(),
-            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-        if (same) return info.id;
+        if (KeysEqual(name, info.name)) return info.id;
     }
     return std::nullopt;
 }

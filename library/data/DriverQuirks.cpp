@@ -3,9 +3,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include <algorithm>
-#include <cctype>
-
+#include "core/KeyedCollection.h"
 #include "data/DeclaredType.h"
 #include "data/SqlTypeMap.h"
 
@@ -14,11 +12,7 @@ namespace orvane::data {
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
+    return text.size() >= prefix.size() && KeysEqual(text.substr(0, prefix.size()), prefix);
 }
 
 bool IsDecimalType(int sqlType) { return sqlType == SQL_NUMERIC || sqlType == SQL_DECIMAL; }
@@ -37,15 +31,11 @@ bool IsCharacterType(int sqlType) {
     }
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && StartsWithNoCase(a, b);
-}
-
 // PostgreSQL types whose length psqlODBC does not know unless one was declared; arrays
 // ("_int4") are among them.
 bool IsPostgresUnsizedText(std::string_view typeName) {
     for (std::string_view name : {"varchar", "bpchar", "text", "json", "jsonb", "xml"}) {
-        if (EqualsNoCase(typeName, name)) return true;
+        if (KeysEqual(typeName, name)) return true;
     }
     return !typeName.empty() && typeName.front() == '_';
 }
@@ -121,7 +111,7 @@ ColumnMeta DriverQuirks::Describe(const DescribedColumn& column,
 
 std::string_view DriverQuirks::ExactTextCast(const DescribedColumn& column) const {
     if (driver_ != Driver::PostgreSQL) return {};
-    if (EqualsNoCase(column.typeName, "money")) return "::numeric";
+    if (KeysEqual(column.typeName, "money")) return "::numeric";
     switch (DeclaredType::Parse(column.typeName).sqlType) {
         case SQL_TYPE_DATE:
         case SQL_TYPE_TIMESTAMP:

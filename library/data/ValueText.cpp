@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/KeyedCollection.h"
+
 namespace orvane::data::valuetext {
 
 namespace {
@@ -71,17 +73,6 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void FormatDouble(double value, std::string& out) { FormatShortest(value, out); }
@@ -109,7 +100,7 @@ void NormalizeDateTime(std::string_view text, std::string& out) {
     }
     // A date before the common era keeps its era (as PostgreSQL writes it), never turning into
     // the same day AD.
-    if (trimmed.size() >= 13 && EqualsNoCase(trimmed.substr(trimmed.size() - 3), " BC")) {
+    if (trimmed.size() >= 13 && KeysEqual(trimmed.substr(trimmed.size() - 3), " BC")) {
         out += " BC";
     }
 }
@@ -135,13 +126,13 @@ void NormalizeBoolean(std::string_view text, std::string& out) {
     static constexpr std::string_view kTrue[] = {"1", "-1", "t", "true", "y", "yes", "on"};
     static constexpr std::string_view kFalse[] = {"0", "f", "false", "n", "no", "off"};
     for (std::string_view spelling : kTrue) {
-        if (EqualsNoCase(trimmed, spelling)) {
+        if (KeysEqual(trimmed, spelling)) {
             out.assign(1, '1');
             return;
         }
     }
     for (std::string_view spelling : kFalse) {
-        if (EqualsNoCase(trimmed, spelling)) {
+        if (KeysEqual(trimmed, spelling)) {
             out.assign(1, '0');
             return;
         }
@@ -152,11 +143,11 @@ void NormalizeBoolean(std::string_view text, std::string& out) {
 void NormalizeDecimal(std::string_view text, int scale, std::string& out) {
     out.assign(Trim(text));
     // PostgreSQL's numeric infinities, spelled as XML Schema spells them.
-    if (EqualsNoCase(out, "Infinity") || EqualsNoCase(out, "+Infinity")) {
+    if (KeysEqual(out, "Infinity") || KeysEqual(out, "+Infinity")) {
         out.assign("INF");
         return;
     }
-    if (EqualsNoCase(out, "-Infinity")) {
+    if (KeysEqual(out, "-Infinity")) {
         out.assign("-INF");
         return;
     }

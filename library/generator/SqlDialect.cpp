@@ -1,8 +1,8 @@
 #include "generator/SqlDialect.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "core/KeyedCollection.h"
 #include "core/OrvaneError.h"
 #include "data/ColumnMeta.h"
 #include "data/ValueText.h"
@@ -48,26 +48,19 @@ ValueKind KindOf(int type) {
     }
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The spellings the drivers and the value reader give infinities and NaN.
 bool ReadSpecial(std::string_view value, SqlDialect::Special& special) {
     for (std::string_view inf : {"inf", "+inf", "infinity", "+infinity"}) {
-        if (EqualsNoCase(value, inf)) {
+        if (KeysEqual(value, inf)) {
             special = SqlDialect::Special::Infinity;
             return true;
         }
     }
-    if (EqualsNoCase(value, "-inf") || EqualsNoCase(value, "-infinity")) {
+    if (KeysEqual(value, "-inf") || KeysEqual(value, "-infinity")) {
         special = SqlDialect::Special::MinusInfinity;
         return true;
     }
-    if (EqualsNoCase(value, "nan")) {
+    if (KeysEqual(value, "nan")) {
         special = SqlDialect::Special::NaN;
         return true;
     }
