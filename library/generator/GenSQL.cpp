@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Host.h"
 #include "core/OrvaneError.h"
 #include "data/ColumnMeta.h"
 #include "data/SqlNames.h"
@@ -85,21 +84,6 @@ std::size_t RowsToWrite(const ODBCTable& table, std::size_t loaded) {
                : 0;
 }
 
-// Runs write(i) for the rows 1 to rows as every script's row loop does: it stops after the
-// current row when the generator is deactivated, lets the host process its events, and
-// reports every 100 rows.
-template <class Write>
-void ForEachRow(const Generator& generator, std::size_t rows, Write write) {
-    for (std::size_t i = 1; i <= rows; ++i) {
-        write(i);
-        if (!generator.isActive()) break;
-        Host::DoEvents();
-        if (i % 100 == 0) {
-            generator.RaiseNotify("Generated " + std::to_string(i) + " Insert statements.");
-        }
-    }
-}
-
 // The SQL Server trigger of the classic script (entries 0 to 5 of the parameters).
 std::string SqlServerTrigger(Generator& generator, const Config& config, const ODBCTable& table,
                              const std::string& tableName, const std::string& fields,
@@ -157,7 +141,7 @@ std::string DialectScript(Generator& generator, const Config& config, const ODBC
     const std::string start = dialect.InsertStart(script);
     const std::size_t rows = RowsToWrite(table, std::min(table.Values().Count(), table.DataRows()));
     text += dialect.BeginInserts();
-    ForEachRow(generator, rows, [&](std::size_t i) {
+    generator.ForEachRow(rows, "Insert statements", [&](std::size_t i) {
         const ODBCTable::Row row = table.Values().Item(i);
         text += start;
         for (std::size_t j = 1; j <= types.size(); ++j) {
@@ -233,7 +217,7 @@ std::string Generator::GenSQL() {
     cache.Reserve(values + values / 8 +
                   rows * (insertInto.size() + columnList.size() + 16 + 4 * columns));
     std::string statement;
-    ForEachRow(*this, rows, [&](std::size_t i) {
+    ForEachRow(rows, "Insert statements", [&](std::size_t i) {
         cache.WriteTofile(insertInto);
         const ODBCTable::Row row = table.Values().Item(i);
         statement = columnList;

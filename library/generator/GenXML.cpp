@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Host.h"
 #include "generator/Cache.h"
 #include "generator/Generator.h"
 #include "generator/SchemaTools.h"
@@ -38,35 +37,25 @@ std::string Generator::GenXML() {
     // The document is built in the cache's text, after its head.
     Cache cache(AddXmlDeclaration(CommentHeader("XML")));
     cache.WriteTofile(OpenTag(rootName, 0) + "\r\n");
-    const std::int16_t maxRows = table.MaxRows();
+    const auto rows = static_cast<std::size_t>(std::max<int>(table.MaxRows(), 0));
     std::size_t markup = rowOpen.size() + rowClose.size() + rootClose.size();
     for (std::size_t j = 0; j < columns; ++j) markup += openTags[j].size() + closeTags[j].size();
     // The values, their markup and an eighth more for escapes.
     const std::size_t values = table.Values().TextSize();
-    cache.Reserve(values + values / 8 +
-                  markup * static_cast<std::size_t>(std::max<int>(maxRows, 0)));
+    cache.Reserve(values + values / 8 + markup * rows);
 
     std::string row;
-    bool stopped = false;
-    for (std::int32_t i = 1; i <= maxRows; ++i) {
-        const ODBCTable::Row values = table.Values().Item(static_cast<std::size_t>(i));
+    ForEachRow(rows, "XML records", [&](std::size_t i) {
+        const ODBCTable::Row cells = table.Values().Item(i);
         row = rowOpen;
         for (std::size_t j = 1; j <= columns; ++j) {
             row += openTags[j - 1];
-            AppendEscapedXmlText(row, values.Value(j));
+            AppendEscapedXmlText(row, cells.Value(j));
             row += closeTags[j - 1];
         }
         row += rowClose;
-        if (!isActive()) {
-            // The row built in this pass goes out with the closing tag.
-            stopped = true;
-            break;
-        }
-        Host::DoEvents();
-        if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " XML records.");
         cache.WriteTofile(row);
-    }
-    if (stopped) cache.WriteTofile(row);
+    });
     cache.WriteTofile(rootClose);
     return cache.GetFile();
 }

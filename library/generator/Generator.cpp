@@ -1,5 +1,6 @@
 #include "generator/Generator.h"
 
+#include "core/Host.h"
 #include "core/OrvaneError.h"
 #include "model/ODBCTable.h"
 #include "model/ODBCTools.h"
@@ -19,6 +20,16 @@ Config& Generator::RequireConfig() const {
 
 void Generator::RaiseNotify(const std::string& message) const {
     if (Notify) Notify(message);
+}
+
+void Generator::ForEachRow(std::size_t rows, const std::string& what,
+                           const std::function<void(std::size_t)>& write) const {
+    for (std::size_t i = 1; i <= rows; ++i) {
+        write(i);
+        if (!isActive()) break;
+        Host::DoEvents();
+        if (i % 100 == 0) RaiseNotify("Generated " + std::to_string(i) + " " + what + ".");
+    }
 }
 
 bool Generator::Enabled(std::int32_t scr) const {

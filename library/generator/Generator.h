@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -53,6 +54,11 @@ class ORVANE_API Generator {
     ODBCTable& RequireTable() const;
     Config& RequireConfig() const;
     void RaiseNotify(const std::string& message) const;
+    // Runs write(i) for the rows 1 to `rows` as every row loop does: after each row it stops
+    // when the generator was deactivated, else lets the host process its events and reports
+    // every 100 rows as "Generated <i> <what>.".
+    void ForEachRow(std::size_t rows, const std::string& what,
+                    const std::function<void(std::size_t)>& write) const;
 
   private:
     std::shared_ptr<Config> config_;
