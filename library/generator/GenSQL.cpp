@@ -109,14 +109,12 @@ std::string DialectScript(Generator& generator, const Config& config, const ODBC
     ScriptTable script;
     script.name = OwnName(table);
     script.alias = XmlName(table.Alias());
-    std::vector<int> types;
     std::string triggerFields;
     for (std::size_t j = 1; j <= table.Fields().Count(); ++j) {
         const ODBCField& f = table.Fields().Item(j);
         script.columns.push_back(
             {f.FieldName(), XmlName(f.FieldNameEx(static_cast<std::int16_t>(sqlRule))),
              f.ODBCType(), f.FieldSize(), f.Precision(), f.NumericScale(), f.IsNull()});
-        types.push_back(f.ODBCType());
         if (table.PKs().Contains(f.FieldName())) script.keys.push_back(f.FieldName());
         // varchar(max): a column's size in bytes is no length of its text.
         if (dialect.KeepsSqlServerTrigger()) {
@@ -144,9 +142,9 @@ std::string DialectScript(Generator& generator, const Config& config, const ODBC
     generator.ForEachRow(rows, "Insert statements", [&](std::size_t i) {
         const ODBCTable::Row row = table.Values().Item(i);
         text += start;
-        for (std::size_t j = 1; j <= types.size(); ++j) {
+        for (std::size_t j = 1; j <= script.columns.size(); ++j) {
             if (j != 1) text += ',';
-            dialect.AppendValue(text, row.Value(j), row.ValueIsNull(j), types[j - 1]);
+            dialect.AppendValue(text, row.Value(j), row.ValueIsNull(j), script.columns[j - 1].type);
         }
         text += SqlDialect::kInsertEnd;
     });
