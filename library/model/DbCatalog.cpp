@@ -57,13 +57,12 @@ std::string TableKeyOf(const std::string& schema, const std::string& tableName) 
 
 using ColumnIndex = std::unordered_map<std::string, std::vector<std::string>>;
 
-// Every table's columns from one query; nothing when the source cannot answer it, so that the
+// Every table's columns from one query; none when the source cannot answer it, so that the
 // tables are asked one by one.
-std::optional<ColumnIndex> ReadAllColumns(data::Connection& connection,
-                                          const std::function<void()>& tableDone) {
+ColumnIndex ReadAllColumns(data::Connection& connection, const std::function<void()>& tableDone) {
     try {
         std::unique_ptr<data::RecordSet> rows = connection.OpenSchemaAllColumns();
-        if (!rows) return std::nullopt;
+        if (!rows) return {};
         const data::DbField& schema = rows->Field(std::string_view("TABLE_SCHEMA"));
         const data::DbField& table = rows->Field(std::string_view("TABLE_NAME"));
         const data::DbField& column = rows->Field(std::string_view("COLUMN_NAME"));
@@ -81,7 +80,7 @@ std::optional<ColumnIndex> ReadAllColumns(data::Connection& connection,
         }
         return index;
     } catch (const std::exception&) {
-        return std::nullopt;
+        return {};
     }
 }
 
@@ -139,16 +138,15 @@ DbCatalog DbCatalog::Read(data::Connection& connection,
     const auto tableDone = [&] {
         if (progress) progress(++done);
     };
-    std::optional<ColumnIndex> index = ReadAllColumns(connection, tableDone);
+    ColumnIndex index = ReadAllColumns(connection, tableDone);
     // Full names already shown: the tree's keys must stay unique.
     std::unordered_set<std::string> shown;
     for (Listed& table : listed) {
         if (shown.count(table.fullName) != 0) continue;
         ColumnList columns;
-        const auto found = index ? index->find(TableKeyOf(table.schema, table.tableName))
-                                 : std::optional<ColumnIndex::iterator>();
-        if (found && *found != index->end()) {
-            columns.names = std::move((*found)->second);
+        const auto found = index.find(TableKeyOf(table.schema, table.tableName));
+        if (found != index.end()) {
+            columns.names = std::move(found->second);
         } else {
             // Not in the bulk answer: a table without columns, or one the bulk query skips.
             columns = ReadColumns(connection, table.schema, table.tableName);
