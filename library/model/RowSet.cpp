@@ -72,8 +72,8 @@ bool RowSet::Row::ValueIsNull(std::size_t position) const {
 }
 
 ODBCField RowSet::Row::Item(std::size_t position) const {
-    return ODBCField(set_->columns_[Cell(position) - row_ * Count()], std::string(Value(position)),
-                     ValueIsNull(position));
+    const std::string_view value = Value(position);  // checks the position
+    return ODBCField(set_->columns_[position - 1], std::string(value), ValueIsNull(position));
 }
 
 std::size_t RowSet::Row::Find(std::string_view name) const {
